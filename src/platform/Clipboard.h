@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void setText(const QString &text) = 0;
+    virtual QString text() const = 0;
+};
+
+class SystemClipboard final : public Clipboard {
+public:
+    void setText(const QString &text) override;
+    QString text() const override;
+};

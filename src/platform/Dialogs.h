@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QDialog;
+
+// Every box the program shows goes through here, so tests can answer them and read their exact texts.
+class Dialogs {
+public:
+    enum class NoticeKind { Information, Warning, Error, Confirmation };
+
+    virtual ~Dialogs() = default;
+
+    // A centred message dialog with the caption and icon of its kind; a confirmation returns the "Ja" answer.
+    virtual bool notice(NoticeKind kind, const QString &text) = 0;
+    // A Yes/No question with a question icon and the caption "zettmar"; true means "Ja".
+    virtual bool question(const QString &text) = 0;
+    // The program's title as caption, no icon, one "OK".
+    virtual void plainMessage(const QString &text) = 0;
+    // A box with a caption of its own and one "OK".
+    virtual void captionedMessage(const QString &caption, const QString &text) = 0;
+    // A one-line input box; empty when cancelled.
+    virtual std::optional<QString> inputLine(const QString &caption, const QString &prompt,
+                                             const QString &initial) = 0;
+    virtual std::optional<QString> openFile(const QString &caption, const QString &filter) = 0;
+    virtual QStringList openFiles(const QString &caption, const QString &filter) = 0;
+    virtual std::optional<QString> browseFolder(const QString &caption, const QString &start) = 0;
+    // Shows one of our own windows modally and returns its QDialog result.
+    virtual int exec(QDialog &dialog) = 0;
+};

@@ -1,0 +1,171 @@
+#include "platform/TextFile.h"
+
+#include "platform/Windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QtEndian>
+
+namespace {
+
+const QByteArray kUtf8Mark("\xEF\xBB\xBF", 3);
+const QByteArray kUtf16LEMark("\xFF\xFE", 2);
+const QByteArray kUtf16BEMark("\xFE\xFF", 2);
+
+TextEncoding encodingByMark(const QByteArray &bytes)
+{
+    if (bytes.startsWith(kUtf8Mark))
+        return TextEncoding::Utf8;
+    if (bytes.startsWith(kUtf16LEMark))
+        return TextEncoding::Utf16LE;
+    if (bytes.startsWith(kUtf16BEMark))
+        return TextEncoding::Utf16BE;
+    return TextEncoding::Windows1252;
+}
+
+QByteArray markOf(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8: return kUtf8Mark;
+    case TextEncoding::Utf16LE: return kUtf16LEMark;
+    case TextEncoding::Utf16BE: return kUtf16BEMark;
+    case TextEncoding::Windows1252: break;
+    }
+    return {};
+}
+
+// Calls take(begin, end) for every line; the line break at the very end makes no extra line.
+template <typename Unit, typename Take>
+void forEachLine(const Unit *text, qsizetype size, Take take)
+{
+    qsizetype begin = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        const Unit unit = text[i];
+        if (unit != '\r' && unit != '\n') {
+            ++i;
+            continue;
+        }
+        take(begin, i);
+        i += (unit == '\r' && i + 1 < size && text[i + 1] == '\n') ? 2 : 1;
+        begin = i;
+    }
+    if (begin < size)
+        take(begin, size);
+}
+
+QStringList splitWindows1252(const QByteArray &bytes)
+{
+    QStringList lines;
+    const char *data = bytes.constData();
+    forEachLine(data, bytes.size(), [&](qsizetype begin, qsizetype end) {
+        lines.append(Windows1252::decode(data + begin, end - begin));
+    });
+    return lines;
+}
+
+QString decodeUnicode(const QByteArray &bytes, TextEncoding encoding)
+{
+    const QByteArrayView body = QByteArrayView(bytes).sliced(markOf(encoding).size());
+    if (encoding == TextEncoding::Utf8)
+        return QString::fromUtf8(body);
+    QStringDecoder decoder(encoding == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
+                                                             : QStringDecoder::Utf16BE);
+    return decoder.decode(body);
+}
+
+void appendUtf16(QStringView line, bool bigEndian, QByteArray &out)
+{
+    const qsizetype start = out.size();
+    out.resize(start + line.size() * 2);
+    char *dest = out.data() + start;
+    for (const QChar unit : line) {
+        if (bigEndian)
+            qToBigEndian<quint16>(unit.unicode(), dest);
+        else
+            qToLittleEndian<quint16>(unit.unicode(), dest);
+        dest += 2;
+    }
+}
+
+void appendLine(QStringView line, TextEncoding encoding, QByteArray &out)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1252:
+        Windows1252::appendEncoded(line, out);
+        out.append("\r\n", 2);
+        return;
+    case TextEncoding::Utf8:
+        out.append(line.toUtf8());
+        out.append("\r\n", 2);
+        return;
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        appendUtf16(line, encoding == TextEncoding::Utf16BE, out);
+        appendUtf16(u"\r\n", encoding == TextEncoding::Utf16BE, out);
+        return;
+    }
+}
+
+} // namespace
+
+std::optional<TextLines> TextFile::readLines(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    return decodeLines(file.readAll());
+}
+
+TextLines TextFile::decodeLines(const QByteArray &bytes)
+{
+    const TextEncoding encoding = encodingByMark(bytes);
+    if (encoding == TextEncoding::Windows1252)
+        return {splitWindows1252(bytes), encoding};
+    return {splitLines(decodeUnicode(bytes, encoding)), encoding};
+}
+
+QStringList TextFile::splitLines(QStringView text)
+{
+    QStringList lines;
+    forEachLine(text.utf16(), text.size(), [&](qsizetype begin, qsizetype end) {
+        lines.append(text.sliced(begin, end - begin).toString());
+    });
+    return lines;
+}
+
+QByteArray TextFile::encodeLines(const QStringList &lines, TextEncoding encoding)
+{
+    qsizetype units = 0;
+    for (const QString &line : lines)
+        units += line.size() + 2;
+    QByteArray bytes = markOf(encoding);
+    bytes.reserve(bytes.size() + units * (encoding == TextEncoding::Windows1252 ? 1 : 2));
+    for (const QString &line : lines)
+        appendLine(line, encoding, bytes);
+    return bytes;
+}
+
+QString TextFile::writeLines(const QString &path, const QStringList &lines, TextEncoding encoding)
+{
+    return writeBytes(path, encodeLines(lines, encoding));
+}
+
+QString TextFile::writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE };
+
+struct TextLines {
+    QStringList lines;
+    TextEncoding encoding = TextEncoding::Windows1252;
+};
+
+// Whole text files: the encoding told by the byte-order mark (else Windows-1252), any of CR LF, CR and
+// LF ending a line; written back with the mark of their encoding and CR LF after every line.
+class TextFile {
+public:
+    // Empty when the file cannot be opened; error then holds the reason.
+    static std::optional<TextLines> readLines(const QString &path, QString *error = nullptr);
+    static TextLines decodeLines(const QByteArray &bytes);
+    static QStringList splitLines(QStringView text);
+    static QByteArray encodeLines(const QStringList &lines, TextEncoding encoding);
+    // Writes through a temporary file, so the old file stays whole until the new one is complete.
+    // Returns the reason of a failure, empty on success.
+    static QString writeLines(const QString &path, const QStringList &lines, TextEncoding encoding);
+    static QString writeBytes(const QString &path, const QByteArray &bytes);
+};

@@ -1,0 +1,62 @@
+#include "platform/Windows1252.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr std::array<char16_t, 256> makeDecodeTable()
+{
+    std::array<char16_t, 256> table{};
+    for (int byte = 0; byte < 256; ++byte)
+        table[byte] = static_cast<char16_t>(byte);
+    for (int i = 0; i < 32; ++i)
+        table[0x80 + i] = kHighControls[i];
+    return table;
+}
+
+constexpr std::array<char16_t, 256> kDecode = makeDecodeTable();
+
+char encodeBeyondLatin(char16_t unit)
+{
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControls[i] == unit)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+bool isPlainLatin1(char16_t unit)
+{
+    return unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF);
+}
+
+} // namespace
+
+QString Windows1252::decode(const char *bytes, qsizetype size)
+{
+    QString text(size, Qt::Uninitialized);
+    auto *out = reinterpret_cast<char16_t *>(text.data());
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes);
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = kDecode[in[i]];
+    return text;
+}
+
+void Windows1252::appendEncoded(QStringView text, QByteArray &out)
+{
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *dest = out.data() + start;
+    const char16_t *src = text.utf16();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = src[i];
+        dest[i] = isPlainLatin1(unit) ? static_cast<char>(unit) : encodeBeyondLatin(unit);
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+// Our own table of the Western Windows code page, so no locale or iconv decides how files read.
+// The five bytes the code page leaves undefined map to the C1 controls of the same value, both ways,
+// so every byte survives a read and a write.
+class Windows1252 {
+public:
+    static QString decode(const char *bytes, qsizetype size);
+    // Characters the code page cannot hold become "?".
+    static void appendEncoded(QStringView text, QByteArray &out);
+};

@@ -1,0 +1,62 @@
+#include "PlatformDoubles.h"
+
+#include "platform/DesktopPlaces.h"
+
+#include <QDir>
+#include <QFile>
+
+void RecordingShell::open(const QString &target) { calls.append(QStringLiteral("open ") + target); }
+
+void RecordingShell::start(const QString &program, const QString &parameters)
+{
+    calls.append(QStringLiteral("start %1 %2").arg(program, parameters));
+}
+
+void RecordingShell::openFolder(const QString &folder) { calls.append(QStringLiteral("folder ") + folder); }
+
+void RecordingShell::startNewInstance() { calls.append(QStringLiteral("restart")); }
+
+TempDataFolder::TempDataFolder()
+    : m_previousXdg(qgetenv("XDG_DATA_HOME"))
+{
+    qputenv("XDG_DATA_HOME", m_root.path().toLocal8Bit());
+}
+
+TempDataFolder::~TempDataFolder()
+{
+    qputenv("XDG_DATA_HOME", m_previousXdg);
+}
+
+QString TempDataFolder::root() const { return m_root.path(); }
+
+QString TempDataFolder::dataFolder() const { return DesktopPlaces().dataFolder(); }
+
+QString TempDataFolder::programFolder() const { return m_root.path() + QStringLiteral("/program/"); }
+
+QString TempDataFolder::mailClient() const { return mailClientPath; }
+
+QString TempDataFolder::putFile(const QString &name, const QByteArray &bytes) const
+{
+    QDir().mkpath(dataFolder());
+    const QString path = dataFolder() + name;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file %s", qPrintable(path));
+    return path;
+}
+
+QByteArray TempDataFolder::fileBytes(const QString &name) const
+{
+    QFile file(dataFolder() + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+PlatformDoubles::PlatformDoubles()
+    : m_previous(Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard}))
+{
+}
+
+PlatformDoubles::~PlatformDoubles()
+{
+    Platform::install(m_previous);
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/Help.h"
+#include "platform/Places.h"
+#include "platform/Platform.h"
+#include "platform/Process.h"
+#include "platform/Shell.h"
+
+#include <QTemporaryDir>
+
+class RecordingShell final : public Shell {
+public:
+    QStringList calls; // "open <target>", "start <program> <parameters>", "folder <path>", "restart"
+    void open(const QString &target) override;
+    void start(const QString &program, const QString &parameters) override;
+    void openFolder(const QString &folder) override;
+    void startNewInstance() override;
+};
+
+// A fresh data folder below a temporary XDG_DATA_HOME; the data folder itself is not created.
+class TempDataFolder final : public Places {
+public:
+    TempDataFolder();
+    ~TempDataFolder() override;
+    QString root() const;
+    QString dataFolder() const override;
+    QString programFolder() const override;
+    QString mailClient() const override;
+    QString mailClientPath;
+    // Writes a file of the data folder (creating the folder) and returns its full path.
+    QString putFile(const QString &name, const QByteArray &bytes) const;
+    QByteArray fileBytes(const QString &name) const;
+
+private:
+    QTemporaryDir m_root;
+    QByteArray m_previousXdg;
+};
+
+class FixedClock final : public Clock {
+public:
+    QDateTime fixedNow{QDate(2024, 3, 15), QTime(10, 30, 0)};
+    QDate today() const override { return fixedNow.date(); }
+    QDateTime now() const override { return fixedNow; }
+};
+
+class RecordingProcess final : public Process {
+public:
+    QList<int> endCodes;
+    void endNow(int exitCode) override { endCodes.append(exitCode); }
+};
+
+class RecordingHelp final : public Help {
+public:
+    QList<int> contexts;
+    void show(int context) override { contexts.append(context); }
+};
+
+class MemoryClipboard final : public Clipboard {
+public:
+    QString content;
+    void setText(const QString &text) override { content = text; }
+    QString text() const override { return content; }
+};
+
+// Installs a full set of doubles for the lifetime of a test and puts the previous services back after.
+class PlatformDoubles {
+public:
+    PlatformDoubles();
+    ~PlatformDoubles();
+    PlatformDoubles(const PlatformDoubles &) = delete;
+    PlatformDoubles &operator=(const PlatformDoubles &) = delete;
+
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    TempDataFolder places;
+    FixedClock clock;
+    RecordingProcess process;
+    RecordingHelp help;
+    MemoryClipboard clipboard;
+
+private:
+    Platform::Services m_previous;
+};
