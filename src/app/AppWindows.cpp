@@ -1,0 +1,3 @@
+#include "app/AppWindows.h"
+
+AppWindows::AppWindows() = default;

@@ -1,0 +1,248 @@
+#include "app/TFormLizenz.h"
+
+#include "ui_TFormLizenz.h"
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/Places.h"
+#include "platform/Platform.h"
+#include "register/InvoiceFile.h"
+#include "register/RecordEditor.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+struct PanelLayout {
+    int width;
+    Qt::Alignment alignment;
+    const char *text;
+};
+
+constexpr PanelLayout kPanels[] = {
+    {170, Qt::AlignRight, "Datensatz:"}, {40, Qt::AlignHCenter, "0"}, {30, Qt::AlignLeft, "von"},
+    {40, Qt::AlignLeft, "0"},           {90, Qt::AlignLeft, "Rechnungsjahr:"}, {30, Qt::AlignLeft, ""},
+};
+
+constexpr int kPictureInterval = 10000;
+const QPoint kMenuOffset(300, 55);
+
+} // namespace
+
+TFormLizenz::TFormLizenz(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , ui(std::make_unique<Ui::TFormLizenz>())
+{
+    // The pictures are compiled into this static library; the linker keeps them only when asked to.
+    Q_INIT_RESOURCE(resources);
+    ui->setupUi(this);
+    setFixedSize(size());
+    QFont tahoma(QStringList{QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
+    tahoma.setPixelSize(13);
+    setFont(tahoma);
+    setUpStatusBar();
+    m_editor = new RecordEditor(*this, statusPanel(2), statusPanel(4));
+    QPalette statusPalette = ui->EditStatus->palette();
+    statusPalette.setColor(QPalette::Base, QColor(225, 225, 225));
+    ui->EditStatus->setPalette(statusPalette);
+    setUpMenu();
+    setUpKeys();
+    connectEditor();
+    TimerAds = new QTimer(this);
+    connect(TimerAds, &QTimer::timeout, this, &TFormLizenz::TimerAdsTimer);
+    TimerAds->start(kPictureInterval);
+}
+
+TFormLizenz::~TFormLizenz() = default;
+
+QLabel &TFormLizenz::statusPanel(int number) const
+{
+    return *m_panels[number - 1];
+}
+
+void TFormLizenz::setUpStatusBar()
+{
+    QFont panelFont = font();
+    panelFont.setPixelSize(11);
+    ui->StatusBar1->setFont(panelFont);
+    for (const PanelLayout &layout : kPanels) {
+        auto *panel = new QLabel(QString::fromUtf8(layout.text), ui->StatusBar1);
+        panel->setFixedWidth(layout.width);
+        panel->setAlignment(layout.alignment | Qt::AlignVCenter);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        ui->StatusBar1->addWidget(panel);
+        m_panels.append(panel);
+    }
+}
+
+void TFormLizenz::setUpMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    const auto item = [](QMenu *menu, const char *name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    item(PopupMenu1, "Jahrladen1", QStringLiteral("Jahr laden"));
+    PopupMenu1->addSeparator();
+    item(PopupMenu1, "Suchen1", QStringLiteral("Suchen"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    item(PopupMenu1, "Weitersuchen1", QStringLiteral("Weitersuchen"))->setShortcut(QKeySequence(Qt::Key_F3));
+    PopupMenu1->addSeparator();
+    QMenu *lists = PopupMenu1->addMenu(QStringLiteral("Rechnungen"));
+    lists->menuAction()->setObjectName(QStringLiteral("Liste1"));
+    item(lists, "Alle1", QStringLiteral("Alle"));
+    item(lists, "Faellig1", QStringLiteral("Fällig"));
+    item(lists, "Offen1", QStringLiteral("Offen"));
+    QMenu *banking = PopupMenu1->addMenu(QStringLiteral("Banking"));
+    banking->menuAction()->setObjectName(QStringLiteral("Banking1"));
+    item(banking, "Onlinebanking1", QStringLiteral("Onlinebanking öffnen"));
+    item(banking, "QRCode1", QStringLiteral("QR-Code generieren"));
+    PopupMenu1->addSeparator();
+    item(PopupMenu1, "Dokumente1", QStringLiteral("Dokumente"));
+    item(PopupMenu1, "Mailsenden1", QStringLiteral("Mail senden"));
+    PopupMenu1->addSeparator();
+    item(PopupMenu1, "Einstellungen1", QStringLiteral("Einstellungen"));
+    PopupMenu1->addSeparator();
+    item(PopupMenu1, "Info1", QStringLiteral("Info"));
+    PopupMenu1->addSeparator();
+    connect(item(PopupMenu1, "Beenden1", QStringLiteral("Beenden")), &QAction::triggered, this,
+            &TFormLizenz::Beenden1Click);
+}
+
+// The window handles these keys before the focused field; menu shortcuts only fire while the menu is
+// open, so the two search items are added to the window as well.
+void TFormLizenz::setUpKeys()
+{
+    for (const char *name : {"Suchen1", "Weitersuchen1"}) {
+        QAction *action = PopupMenu1->findChild<QAction *>(QLatin1String(name));
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &TFormLizenz::HelpKey);
+}
+
+void TFormLizenz::connectEditor()
+{
+    RecordEditor *editor = m_editor;
+    connect(ui->ButtonFirst, &QToolButton::clicked, editor, &RecordEditor::ButtonFirstClick);
+    connect(ui->ButtonBack, &QToolButton::clicked, editor, &RecordEditor::ButtonBackClick);
+    connect(ui->ButtonNext, &QToolButton::clicked, editor, &RecordEditor::ButtonNextClick);
+    connect(ui->ButtonLast, &QToolButton::clicked, editor, &RecordEditor::ButtonLastClick);
+    connect(ui->ButtonSave, &QToolButton::clicked, editor, &RecordEditor::ButtonSaveClick);
+    connect(ui->ButtonClear, &QToolButton::clicked, editor, &RecordEditor::ButtonClearClick);
+    connect(ui->ToolButtonDel, &QToolButton::clicked, editor, &RecordEditor::ToolButtonDelClick);
+    connect(ui->ButtonUpDown, &QToolButton::clicked, editor, &RecordEditor::ButtonUpDownClick);
+    connect(ui->ToolButton1, &QToolButton::clicked, this, &TFormLizenz::ToolButton1Click);
+}
+
+void TFormLizenz::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_started)
+        return;
+    m_started = true;
+    FormShow();
+}
+
+void TFormLizenz::FormShow()
+{
+    RechJahr = QString::number(Platform::clock().today().year());
+    LastHit = -1;
+    ui->Button1->setFocus();
+    m_editor->resetState();
+    if (!settleDataFolder())
+        return;
+    ProgPfad = Platform::places().programFolder();
+    m_editor->file().setPath(InvoiceFile::pathFor(DatenPfad, RechJahr));
+    IniDatei = DatenPfad + QStringLiteral("zettmar.ini");
+    MailProgramm = Platform::places().mailClient();
+    statusPanel(6).setText(RechJahr);
+    loadYearFile();
+}
+
+// A fresh account may lack the parent folders too, so the whole path is made.
+bool TFormLizenz::settleDataFolder()
+{
+    DatenPfad = Platform::places().dataFolder();
+    if (QDir().mkpath(DatenPfad))
+        return true;
+    Platform::dialogs().notice(Dialogs::NoticeKind::Error,
+                               QStringLiteral("Der Ordner \"%1\" kann nicht erstellt werden.").arg(DatenPfad));
+    return false;
+}
+
+void TFormLizenz::loadYearFile()
+{
+    if (!m_editor->file().exists()) {
+        m_editor->startNewYear();
+        return;
+    }
+    const QString error = m_editor->load();
+    if (!error.isEmpty())
+        Platform::dialogs().notice(Dialogs::NoticeKind::Error, error);
+}
+
+void TFormLizenz::TimerAdsTimer()
+{
+    if (ui->Image1->isVisible()) {
+        ui->Image1->hide();
+        ui->Image2->show();
+    } else if (ui->Image2->isVisible()) {
+        ui->Image2->hide();
+        ui->Image3->show();
+    } else {
+        ui->Image3->hide();
+        ui->Image1->show();
+    }
+}
+
+void TFormLizenz::ToolButton1Click()
+{
+    PopupMenu1->popup(frameGeometry().topLeft() + kMenuOffset);
+}
+
+void TFormLizenz::Beenden1Click()
+{
+    if (m_editor->isNewRecord() || m_editor->isModified()) {
+        if (Platform::dialogs().question(QStringLiteral("Änderungen speichern?")))
+            m_editor->store();
+    }
+    m_quitAsked = true;
+    close();
+}
+
+void TFormLizenz::HelpKey()
+{
+    Platform::help().show(0);
+}
+
+void TFormLizenz::closeEvent(QCloseEvent *event)
+{
+    if (!m_quitAsked && m_editor->isModified()
+        && Platform::dialogs().question(QStringLiteral("Änderungen speichern?")))
+        m_editor->store();
+    m_quitAsked = true;
+    event->accept();
+}
+
+void TFormLizenz::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(245, 241, 238));
+    gradient.setColorAt(1, QColor(148, 148, 148));
+    painter.fillRect(rect(), gradient);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QTimer;
+class RecordEditor;
+
+namespace Ui {
+class TFormLizenz;
+}
+
+// The main window: the register of one invoice year, its toolbar, menu, keys and status bar.
+class TFormLizenz final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFormLizenz(QWidget *parent = nullptr);
+    ~TFormLizenz() override;
+
+    RecordEditor &editor() { return *m_editor; }
+    QLabel &statusPanel(int number) const;
+    QMenu &popupMenu() const { return *PopupMenu1; }
+
+    QString DatenPfad;     // data folder, ends in "/"
+    QString ProgPfad;      // program folder, ends in "/"
+    QString RechJahr;      // invoice year, four digits
+    QString IniDatei;      // settings file
+    QString MailProgramm;  // installed mail client, or empty
+    QString SuchString;    // search term
+    int LastHit = -1;      // last search hit
+
+public Q_SLOTS:
+    void TimerAdsTimer();
+    void ToolButton1Click();
+    void Beenden1Click();
+    void HelpKey();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void FormShow();
+    void setUpStatusBar();
+    void setUpMenu();
+    void setUpKeys();
+    void connectEditor();
+    bool settleDataFolder();
+    void loadYearFile();
+
+    std::unique_ptr<Ui::TFormLizenz> ui;
+    RecordEditor *m_editor = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QTimer *TimerAds = nullptr;
+    QList<QLabel *> m_panels;
+    bool m_started = false;
+    bool m_quitAsked = false;
+};

@@ -1,0 +1,44 @@
+#include "app/AppWindows.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/DesktopPlaces.h"
+#include "platform/DesktopShell.h"
+#include "platform/Help.h"
+#include "platform/Platform.h"
+#include "platform/Process.h"
+#include "platform/ProgramTitle.h"
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+void centreOnScreen(QWidget &window)
+{
+    window.move(QApplication::primaryScreen()->availableGeometry().center() - window.rect().center());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(programTitle());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+
+    QtDialogs dialogs;
+    DesktopShell shell;
+    DesktopPlaces places;
+    SystemClock clock;
+    SystemProcess process;
+    BrowserHelp help;
+    SystemClipboard clipboard;
+    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard});
+
+    AppWindows windows;
+    centreOnScreen(windows.main());
+    windows.main().show();
+    return QApplication::exec();
+}

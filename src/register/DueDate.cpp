@@ -1,0 +1,43 @@
+#include "register/DueDate.h"
+
+#include "platform/Regional.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<int> readWholeDays(const QString &text)
+{
+    bool ok = false;
+    const int days = text.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return days;
+}
+
+} // namespace
+
+std::variant<QDate, DueDate::Error> DueDate::compute(const QString &invoiceDate, const QString &term,
+                                                     const QDate &today)
+{
+    const QDate date = Regional::readDate(invoiceDate, today);
+    if (!date.isValid())
+        return Error::InvoiceDate;
+    const std::optional<int> days = readWholeDays(term.trimmed());
+    if (!days)
+        return Error::Term;
+    return date.addDays(*days);
+}
+
+QString DueDate::messageFor(Error error)
+{
+    if (error == Error::InvoiceDate)
+        return QStringLiteral("Konvertierungsfehler! Überprüfen Sie das Rechnungsdatum.");
+    return QStringLiteral("Konvertierungsfehler! Überprüfen Sie die Fristangabe (Ganzzahl).");
+}
+
+bool DueDate::isOverdue(const QDate &dueDate, const QString &status, const QDate &today)
+{
+    return dueDate.isValid() && dueDate > QDate(1899, 12, 30) && dueDate < today
+        && status == QStringLiteral("Offen");
+}

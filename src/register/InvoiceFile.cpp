@@ -1,0 +1,52 @@
+#include "register/InvoiceFile.h"
+
+#include "register/InvoiceLine.h"
+
+#include <QFileInfo>
+
+QString InvoiceFile::pathFor(const QString &dataFolder, const QString &year)
+{
+    return dataFolder + year + QStringLiteral("rech.csv");
+}
+
+void InvoiceFile::setPath(const QString &path)
+{
+    m_path = path;
+    m_lines.clear();
+    // A file not read in this run is written in the single-byte code page without a mark.
+    m_encoding = TextEncoding::Windows1252;
+}
+
+bool InvoiceFile::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+QString InvoiceFile::load()
+{
+    m_lines.clear();
+    if (!exists())
+        return {};
+    QString error;
+    std::optional<TextLines> read = TextFile::readLines(m_path, &error);
+    if (!read)
+        return error;
+    m_lines = std::move(read->lines);
+    m_encoding = read->encoding;
+    return {};
+}
+
+QString InvoiceFile::write() const
+{
+    const QString reason = TextFile::writeLines(m_path, m_lines, m_encoding);
+    if (reason.isEmpty())
+        return {};
+    return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(m_path, reason);
+}
+
+QString InvoiceFile::lineForUse(qsizetype index) const
+{
+    if (index < 0 || index >= m_lines.size())
+        return {};
+    return m_lines[index].left(InvoiceLine::kMaxUsedLength);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One record line of the yearly invoice file: 21 fields separated by ";".
+class InvoiceLine {
+public:
+    // Field positions in the line, named after the editor fields that show them.
+    enum Field : int {
+        Title, ReDatum, Preis, Frist, Ende, ReNummer, Artikel, Name, Email, Web, Plz,
+        City, Strasse, Land, Tel, Fax, Iban, Bic, KNum, HNr, Status
+    };
+    static constexpr int kFieldCount = 21;
+    // A line taken out of the record list for use is cut to this many characters.
+    static constexpr qsizetype kMaxUsedLength = 4096;
+
+    // Fields in file order; a double quote at a field's start opens a quoted field.
+    static QStringList split(QStringView line);
+    // Joins the fields in file order, quoting those that would not read back as written.
+    static QString join(const QStringList &fields);
+    static QString quoteIfNeeded(const QString &field);
+};

@@ -1,0 +1,28 @@
+// Saves pictures of the main window for looking at the layout: ZETTMAR_PICTURES=<folder> main_window_pictures
+#include "PlatformDoubles.h"
+#include "app/AppWindows.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    PlatformDoubles doubles;
+    doubles.places.putFile(QStringLiteral("2024rech.csv"),
+                           "Strom;05.01.2024;123,45;14;19.01.2024;R-1;Abschlag;Stadtwerke;info@stadtwerke.de;"
+                           "www.stadtwerke.de;12345;Musterstadt;Hauptstr.;DE;0123 4567;;DE02 1203 0000 0000 2020 51;"
+                           "BYLADEM1001;K-77;5;Offen\r\n");
+    AppWindows windows;
+    windows.main().show();
+    QTest::qWait(50);
+    const QString folder = qEnvironmentVariable("ZETTMAR_PICTURES", QStringLiteral("/tmp"));
+    windows.main().grab().save(folder + QStringLiteral("/main-window.png"));
+    windows.main().TimerAdsTimer();
+    windows.main().grab().save(folder + QStringLiteral("/main-window-picture2.png"));
+    windows.main().popupMenu().popup(QPoint(0, 0));
+    QTest::qWait(50);
+    windows.main().popupMenu().grab().save(folder + QStringLiteral("/main-menu.png"));
+    return 0;
+}
