@@ -1,0 +1,157 @@
+#include "PlatformDoubles.h"
+#include "platform/Regional.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void splitsLinesAtEveryBreak_data();
+    void splitsLinesAtEveryBreak();
+    void readsEncodingByMark_data();
+    void readsEncodingByMark();
+    void writesEncodingWithMark_data();
+    void writesEncodingWithMark();
+    void everyCodePageByteSurvivesReadAndWrite();
+    void unrepresentableCharactersBecomeQuestionMarks();
+    void failedWriteReportsReasonAndLeavesNoTrace();
+    void readsGermanDates_data();
+    void readsGermanDates();
+    void readsAndFormatsAmounts();
+};
+
+void TestPlatform::splitsLinesAtEveryBreak_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("lone CR") << QByteArray("a\rb") << QStringList{"a", "b"};
+    QTest::newRow("lone LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("mixed") << QByteArray("a\r\nb\rc\nd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("empty line between") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("only a break") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBFx\r\ny") << QStringList{"x", "y"};
+}
+
+void TestPlatform::splitsLinesAtEveryBreak()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(TextFile::decodeLines(bytes).lines, lines);
+}
+
+void TestPlatform::readsEncodingByMark_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("code page") << QByteArray("M\xE4rz \x80") << int(TextEncoding::Windows1252) << u"März €"_qs;
+    QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBFM\xC3\xA4rz") << int(TextEncoding::Utf8) << u"März"_qs;
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFEM\0\xE4\0", 6) << int(TextEncoding::Utf16LE) << u"Mä"_qs;
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0M\0\xE4", 6) << int(TextEncoding::Utf16BE) << u"Mä"_qs;
+    QTest::newRow("UTF-8 bytes without mark") << QByteArray("M\xC3\xA4") << int(TextEncoding::Windows1252)
+                                              << u"MÃ¤"_qs;
+}
+
+void TestPlatform::readsEncodingByMark()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QFETCH(QString, text);
+    const TextLines read = TextFile::decodeLines(bytes);
+    QCOMPARE(int(read.encoding), encoding);
+    QCOMPARE(read.lines, QStringList{text});
+}
+
+void TestPlatform::writesEncodingWithMark_data()
+{
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("code page") << int(TextEncoding::Windows1252) << QByteArray("\xE4\r\n\x80\r\n");
+    QTest::newRow("UTF-8") << int(TextEncoding::Utf8) << QByteArray("\xEF\xBB\xBF\xC3\xA4\r\n\xE2\x82\xAC\r\n");
+    QTest::newRow("UTF-16 LE") << int(TextEncoding::Utf16LE)
+                               << QByteArray("\xFF\xFE\xE4\0\r\0\n\0\xAC\x20\r\0\n\0", 14);
+    QTest::newRow("UTF-16 BE") << int(TextEncoding::Utf16BE)
+                               << QByteArray("\xFE\xFF\0\xE4\0\r\0\n\x20\xAC\0\r\0\n", 14);
+}
+
+void TestPlatform::writesEncodingWithMark()
+{
+    QFETCH(int, encoding);
+    QFETCH(QByteArray, bytes);
+    const QByteArray written = TextFile::encodeLines({u"ä"_qs, u"€"_qs}, TextEncoding(encoding));
+    QCOMPARE(written, bytes);
+    QCOMPARE(TextFile::decodeLines(written).lines, (QStringList{u"ä"_qs, u"€"_qs}));
+}
+
+void TestPlatform::everyCodePageByteSurvivesReadAndWrite()
+{
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte != '\r' && byte != '\n')
+            all.append(char(byte));
+    }
+    const TextLines read = TextFile::decodeLines(all);
+    QCOMPARE(read.lines.size(), 1);
+    QCOMPARE(TextFile::encodeLines(read.lines, read.encoding), all + "\r\n");
+}
+
+void TestPlatform::unrepresentableCharactersBecomeQuestionMarks()
+{
+    QCOMPARE(TextFile::encodeLines({u"a\u0100\u20ACb"_qs}, TextEncoding::Windows1252), QByteArray("a?\x80" "b\r\n"));
+}
+
+void TestPlatform::failedWriteReportsReasonAndLeavesNoTrace()
+{
+    PlatformDoubles doubles;
+    // A folder where the file should go makes the final rename fail, even for root.
+    const QString blocked = doubles.places.dataFolder() + QStringLiteral("blocked.txt");
+    QVERIFY(QDir().mkpath(blocked));
+    QVERIFY(!TextFile::writeLines(blocked, {QStringLiteral("new")}, TextEncoding::Windows1252).isEmpty());
+    QVERIFY(QFileInfo(blocked).isDir());
+    QCOMPARE(QDir(doubles.places.dataFolder()).entryList(QDir::Files), QStringList());
+}
+
+void TestPlatform::readsGermanDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("full") << "05.03.2024" << QDate(2024, 3, 5);
+    QTest::newRow("one digit day and month") << "5.3.2024" << QDate(2024, 3, 5);
+    QTest::newRow("blanks around") << " 05.03.2024 " << QDate(2024, 3, 5);
+    QTest::newRow("two-digit year, near") << "01.01.24" << QDate(2024, 1, 1);
+    QTest::newRow("two-digit year, last century") << "01.01.80" << QDate(1980, 1, 1);
+    QTest::newRow("two-digit year, 50 ahead") << "01.01.74" << QDate(2074, 1, 1);
+    QTest::newRow("no such day") << "31.02.2024" << QDate();
+    QTest::newRow("three-digit year") << "01.01.202" << QDate();
+    QTest::newRow("ISO form") << "2024-03-05" << QDate();
+    QTest::newRow("text") << "morgen" << QDate();
+    QTest::newRow("empty") << "" << QDate();
+    QTest::newRow("sign in day") << "+5.03.2024" << QDate();
+}
+
+void TestPlatform::readsGermanDates()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(Regional::readDate(text, QDate(2024, 3, 15)), date);
+}
+
+void TestPlatform::readsAndFormatsAmounts()
+{
+    QCOMPARE(Regional::readNumber(QStringLiteral(" 1234,5 ")), std::optional<double>(1234.5));
+    QCOMPARE(Regional::readNumber(QStringLiteral("-3")), std::optional<double>(-3));
+    QCOMPARE(Regional::readNumber(QStringLiteral("1.234,50")), std::nullopt);
+    QCOMPARE(Regional::readNumber(QStringLiteral("12 EUR")), std::nullopt);
+    QCOMPARE(Regional::formatAmount(1234.5), QStringLiteral("1234,50"));
+    QCOMPARE(Regional::formatDate(QDate(2024, 3, 5)), QStringLiteral("05.03.2024"));
+}
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "TestPlatform.moc"
