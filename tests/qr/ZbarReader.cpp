@@ -4,6 +4,9 @@
 
 #include <vector>
 
+// zbar.h puts its C interface into namespace zbar when compiled as C++.
+using namespace zbar;
+
 namespace {
 
 constexpr int QuietZone = 4;

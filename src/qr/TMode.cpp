@@ -1,0 +1,40 @@
+#include "qr/TMode.h"
+
+#include <string_view>
+
+int modeIndicator(TMode mode)
+{
+    switch (mode) {
+    case TMode::Numeric:
+        return 0b0001;
+    case TMode::Alphanumeric:
+        return 0b0010;
+    case TMode::Byte:
+        break;
+    }
+    return 0b0100;
+}
+
+int characterCountBits(TMode mode, int version)
+{
+    const int range = version <= 9 ? 0 : version <= 26 ? 1 : 2;
+    static constexpr int numeric[] = {10, 12, 14};
+    static constexpr int alphanumeric[] = {9, 11, 13};
+    static constexpr int byte[] = {8, 16, 16};
+    switch (mode) {
+    case TMode::Numeric:
+        return numeric[range];
+    case TMode::Alphanumeric:
+        return alphanumeric[range];
+    case TMode::Byte:
+        break;
+    }
+    return byte[range];
+}
+
+int alphanumericValue(char16_t character)
+{
+    static constexpr std::u16string_view set = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ $%*+-./:";
+    const std::size_t position = set.find(character);
+    return position == std::u16string_view::npos ? -1 : static_cast<int>(position);
+}
