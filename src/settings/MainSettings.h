@@ -1,0 +1,22 @@
+#pragma once
+
+#include "settings/SettingsLine.h"
+
+#include <QString>
+#include <QStringList>
+
+// The main window's copy of the ten settings, kept for the whole run. Failures are reported here, as
+// plain messages; the values in force stay.
+class MainSettings {
+public:
+    // A missing file changes nothing and creates nothing; a file that cannot be read is reported with the
+    // platform's reason and changes nothing either.
+    void load(const QString &path);
+    // Writes the values as they are, enciphered.
+    void save(const QString &path) const;
+
+    QString value(SettingsLine line) const;
+
+private:
+    QStringList m_values = QStringList(settingsLineCount);
+};

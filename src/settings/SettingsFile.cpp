@@ -1,0 +1,123 @@
+#include "settings/SettingsFile.h"
+
+#include "platform/TextFile.h"
+#include "platform/Windows1252.h"
+#include "settings/EnciphermentTest.h"
+#include "settings/SettingsCipher.h"
+#include "settings/TextTrim.h"
+
+#include <QFile>
+
+namespace {
+
+const QByteArray kLineEnd("\r\n");
+
+QStringList linesOf(const QByteArray &bytes)
+{
+    return TextFile::splitLines(Windows1252::decode(bytes.constData(), bytes.size()));
+}
+
+QString textWithCrLf(const QByteArray &bytes)
+{
+    QString text;
+    for (const QString &line : linesOf(bytes))
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+// Every line break a CR LF and one after the last line: the form the program writes before enciphering.
+bool isWrittenLayout(const QByteArray &bytes)
+{
+    if (!bytes.endsWith(kLineEnd))
+        return false;
+    return bytes.count('\r') == bytes.count(kLineEnd) && bytes.count('\n') == bytes.count(kLineEnd);
+}
+
+// The character test alone takes short files for plain: ten empty lines enciphered, or a short program
+// password alone, would be enciphered a second time and the password lost. The cipher never turns the
+// closing CR LF of our layout into CR LF again, so the file's end settles the question wherever it can.
+bool isEnciphered(const QByteArray &bytes, const QByteArray &deciphered)
+{
+    if (bytes.endsWith(kLineEnd))
+        return false;
+    if (isWrittenLayout(deciphered))
+        return true;
+    return EnciphermentTest::saysEnciphered(textWithCrLf(bytes));
+}
+
+QStringList tenLines(const QByteArray &plain)
+{
+    QStringList lines = linesOf(plain);
+    lines.resize(settingsLineCount);
+    return lines;
+}
+
+void trimFrom(SettingsLine first, QStringList &lines)
+{
+    for (int i = indexOf(first); i < settingsLineCount; ++i)
+        lines[i] = TextTrim::trimmed(lines[i]);
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(QString path)
+    : m_path(std::move(path))
+{
+}
+
+bool SettingsFile::exists() const
+{
+    return QFile::exists(m_path);
+}
+
+SettingsFile::Loaded SettingsFile::loadForMainWindow() const
+{
+    return load(SettingsLine::BackupFolder);
+}
+
+SettingsFile::Loaded SettingsFile::loadForSettingsWindow() const
+{
+    return load(SettingsLine::Reserved1);
+}
+
+QString SettingsFile::saveForMainWindow(const QStringList &lines) const
+{
+    return save(lines);
+}
+
+QString SettingsFile::saveForSettingsWindow(QStringList lines, const QString &line9) const
+{
+    lines.resize(settingsLineCount);
+    trimFrom(SettingsLine::Reserved1, lines);
+    lines[indexOf(SettingsLine::Reserved9)] = line9;
+    return save(lines);
+}
+
+SettingsFile::Loaded SettingsFile::load(SettingsLine firstTrimmed) const
+{
+    Loaded loaded;
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        loaded.readError = file.errorString();
+        return loaded;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const QByteArray deciphered = SettingsCipher::decipher(bytes);
+    const bool enciphered = isEnciphered(bytes, deciphered);
+    const QByteArray &plain = enciphered ? deciphered : bytes;
+    loaded.lines = tenLines(plain);
+    trimFrom(firstTrimmed, loaded.lines);
+    // A file found enciphered is left as it is: deciphering and enciphering again gives the same bytes.
+    if (!enciphered)
+        loaded.encipherError = TextFile::writeBytes(m_path, SettingsCipher::encipher(plain));
+    return loaded;
+}
+
+QString SettingsFile::save(const QStringList &lines) const
+{
+    QStringList ten = lines;
+    ten.resize(settingsLineCount);
+    const QByteArray plain = TextFile::encodeLines(ten, TextEncoding::Windows1252);
+    return TextFile::writeBytes(m_path, SettingsCipher::encipher(plain));
+}
