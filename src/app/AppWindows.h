@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TFormLizenz.h"
+#include "settings/TFormLogin.h"
 
 // Every window of the program, created once at start in a fixed order with the main window first,
 // living until the program ends.
@@ -8,7 +9,10 @@ class AppWindows {
 public:
     AppWindows();
     TFormLizenz &main() { return m_main; }
+    // Runs the start-up and shows the main window; false when the program was ended instead.
+    bool start();
 
 private:
     TFormLizenz m_main;
+    TFormLogin m_login;
 };

@@ -9,13 +9,14 @@
 #include "platform/Platform.h"
 #include "register/InvoiceFile.h"
 #include "register/RecordEditor.h"
+#include "settings/LoginGate.h"
+#include "settings/TFormLogin.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QPainter>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -148,29 +149,26 @@ void TFormLizenz::connectEditor()
     connect(ui->ToolButton1, &QToolButton::clicked, this, &TFormLizenz::ToolButton1Click);
 }
 
-void TFormLizenz::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_started)
-        return;
-    m_started = true;
-    FormShow();
-}
-
-void TFormLizenz::FormShow()
+bool TFormLizenz::FormShow()
 {
     RechJahr = QString::number(Platform::clock().today().year());
     LastHit = -1;
     ui->Button1->setFocus();
     m_editor->resetState();
     if (!settleDataFolder())
-        return;
+        return true;
     ProgPfad = Platform::places().programFolder();
     m_editor->file().setPath(InvoiceFile::pathFor(DatenPfad, RechJahr));
     IniDatei = DatenPfad + QStringLiteral("zettmar.ini");
+    Settings.load(IniDatei);
+    if (!LoginGate::admit(*FormLogin, Settings.value(SettingsLine::ProgramPassword)))
+        return false;
     MailProgramm = Platform::places().mailClient();
+    if (!MailProgramm.isEmpty())
+        Settings.save(IniDatei);
     statusPanel(6).setText(RechJahr);
     loadYearFile();
+    return true;
 }
 
 // A fresh account may lack the parent folders too, so the whole path is made.

@@ -3,10 +3,13 @@
 #include <QWidget>
 #include <memory>
 
+#include "settings/MainSettings.h"
+
 class QLabel;
 class QMenu;
 class QTimer;
 class RecordEditor;
+class TFormLogin;
 
 namespace Ui {
 class TFormLizenz;
@@ -31,6 +34,11 @@ public:
     QString MailProgramm;  // installed mail client, or empty
     QString SuchString;    // search term
     int LastHit = -1;      // last search hit
+    MainSettings Settings; // the ten settings, kept for the whole run
+    TFormLogin *FormLogin = nullptr;
+
+    // The start-up before the window appears; false when the program was ended by a failed login.
+    bool FormShow();
 
 public Q_SLOTS:
     void TimerAdsTimer();
@@ -39,12 +47,10 @@ public Q_SLOTS:
     void HelpKey();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void FormShow();
     void setUpStatusBar();
     void setUpMenu();
     void setUpKeys();
@@ -57,6 +63,5 @@ private:
     QMenu *PopupMenu1 = nullptr;
     QTimer *TimerAds = nullptr;
     QList<QLabel *> m_panels;
-    bool m_started = false;
     bool m_quitAsked = false;
 };

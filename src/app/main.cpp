@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QStyle>
 
 namespace {
 
@@ -39,6 +38,7 @@ int main(int argc, char *argv[])
 
     AppWindows windows;
     centreOnScreen(windows.main());
-    windows.main().show();
+    if (!windows.start())
+        return 0;
     return QApplication::exec();
 }

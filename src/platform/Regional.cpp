@@ -1,5 +1,7 @@
 #include "platform/Regional.h"
 
+#include "platform/TextTrim.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -41,7 +43,7 @@ QString Regional::formatDateTime(const QDateTime &dateTime)
 
 QDate Regional::readDate(const QString &text, const QDate &today)
 {
-    const QStringList parts = text.trimmed().split(QLatin1Char('.'));
+    const QStringList parts = TextTrim::trimmed(text).split(QLatin1Char('.'));
     if (parts.size() != 3)
         return {};
     const auto day = readDigits(parts[0], 1, 2);
@@ -55,7 +57,7 @@ QDate Regional::readDate(const QString &text, const QDate &today)
 
 std::optional<double> Regional::readNumber(const QString &text)
 {
-    QString number = text.trimmed();
+    QString number = TextTrim::trimmed(text);
     if (number.contains(QLatin1Char('.')))
         return std::nullopt;
     number.replace(QLatin1Char(','), QLatin1Char('.'));

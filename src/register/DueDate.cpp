@@ -1,6 +1,7 @@
 #include "register/DueDate.h"
 
 #include "platform/Regional.h"
+#include "platform/TextTrim.h"
 
 #include <optional>
 
@@ -23,7 +24,7 @@ std::variant<QDate, DueDate::Error> DueDate::compute(const QString &invoiceDate,
     const QDate date = Regional::readDate(invoiceDate, today);
     if (!date.isValid())
         return Error::InvoiceDate;
-    const std::optional<int> days = readWholeDays(term.trimmed());
+    const std::optional<int> days = readWholeDays(TextTrim::trimmed(term));
     if (!days)
         return Error::Term;
     return date.addDays(*days);

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Regional.h"
+#include "platform/TextTrim.h"
 #include "register/DueDate.h"
 #include "register/TypedKey.h"
 #include "register/UpperCaseValidator.h"
@@ -33,7 +34,7 @@ bool isFieldFocusChange(const QEvent *event)
 
 QString trimmedText(const QLineEdit &edit)
 {
-    return edit.text().trimmed();
+    return TextTrim::trimmed(edit.text());
 }
 
 QString today()
@@ -90,7 +91,7 @@ void RecordEditor::show(const QString &line)
     const QStringList fields = InvoiceLine::split(line);
     const qsizetype filled = std::min<qsizetype>(fields.size(), InvoiceLine::kFieldCount);
     for (qsizetype i = 0; i < filled; ++i)
-        m_fields[i]->setText(fields[i].trimmed());
+        m_fields[i]->setText(TextTrim::trimmed(fields[i]));
     QDate dueDate;
     if (filled == InvoiceLine::kFieldCount)
         dueDate = Regional::readDate(fieldText(InvoiceLine::Ende), todayDate);
@@ -132,14 +133,16 @@ bool RecordEditor::store()
         Platform::dialogs().notice(Dialogs::NoticeKind::Warning, QStringLiteral("Datensatz unvollständig!"));
         return false;
     }
-    const QStringList before = m_file.lines();
     const QString line = InvoiceLine::join(texts);
-    if (m_newRecord || m_index >= m_file.count())
+    if (m_newRecord || m_index >= m_file.count()) {
         m_file.lines().append(line);
-    else
-        m_file.lines()[m_index] = line;
-    if (!writeOrRestore(before))
-        return false;
+        if (!writeOrUndo([this] { m_file.lines().removeLast(); }))
+            return false;
+    } else {
+        const QString previous = std::exchange(m_file.lines()[m_index], line);
+        if (!writeOrUndo([this, previous] { m_file.lines()[m_index] = previous; }))
+            return false;
+    }
     m_newRecord = false;
     showPosition();
     showCount();
@@ -148,12 +151,12 @@ bool RecordEditor::store()
 }
 
 // A failed write leaves the record list as the file still is, so a later save stores the record once.
-bool RecordEditor::writeOrRestore(const QStringList &before)
+bool RecordEditor::writeOrUndo(const std::function<void()> &undo)
 {
     const QString error = m_file.write();
     if (error.isEmpty())
         return true;
-    m_file.lines() = before;
+    undo();
     Platform::dialogs().notice(Dialogs::NoticeKind::Error, error);
     return false;
 }
@@ -229,11 +232,13 @@ void RecordEditor::ToolButtonDelClick()
 {
     if (m_file.count() == 0 || !Platform::dialogs().question(QStringLiteral("Datensatz löschen?")))
         return;
-    const QStringList before = m_file.lines();
-    if (m_index < m_file.count())
-        m_file.lines().removeAt(m_index);
-    if (!writeOrRestore(before))
+    if (m_index < m_file.count()) {
+        const QString removed = m_file.lines().takeAt(m_index);
+        if (!writeOrUndo([this, removed] { m_file.lines().insert(m_index, removed); }))
+            return;
+    } else if (!writeOrUndo([] {})) {
         return;
+    }
     if (m_file.count() == 0) {
         clear();
         setPanels(QStringLiteral("0"), QStringLiteral("0"));

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -61,7 +62,7 @@ private:
     void showPosition();
     void showCount();
     void markDueDate(bool overdue);
-    bool writeOrRestore(const QStringList &before);
+    bool writeOrUndo(const std::function<void()> &undo);
     void navigateAfterSaving(const std::function<void()> &move);
 
     InvoiceFile m_file;

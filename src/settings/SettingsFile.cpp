@@ -4,7 +4,7 @@
 #include "platform/Windows1252.h"
 #include "settings/EnciphermentTest.h"
 #include "settings/SettingsCipher.h"
-#include "settings/TextTrim.h"
+#include "platform/TextTrim.h"
 
 #include <QFile>
 

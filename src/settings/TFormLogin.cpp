@@ -6,7 +6,7 @@
 #include "platform/Help.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
-#include "settings/TextTrim.h"
+#include "platform/TextTrim.h"
 
 #include <QKeyEvent>
 #include <QLinearGradient>

@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
                            "www.stadtwerke.de;12345;Musterstadt;Hauptstr.;DE;0123 4567;;DE02 1203 0000 0000 2020 51;"
                            "BYLADEM1001;K-77;5;Offen\r\n");
     AppWindows windows;
-    windows.main().show();
+    windows.start();
     QTest::qWait(50);
     const QString folder = qEnvironmentVariable("ZETTMAR_PICTURES", QStringLiteral("/tmp"));
     windows.main().grab().save(folder + QStringLiteral("/main-window.png"));

@@ -110,7 +110,7 @@ void TestMainWindow::startWithBytes(const QByteArray &bytes)
     if (!bytes.isNull())
         m_doubles->places.putFile(kYearFile, bytes);
     m_windows = std::make_unique<AppWindows>();
-    m_windows->main().show();
+    QVERIFY(m_windows->start());
     m_windows->main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&m_windows->main()));
 }

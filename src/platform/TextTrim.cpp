@@ -1,4 +1,4 @@
-#include "settings/TextTrim.h"
+#include "platform/TextTrim.h"
 
 namespace {
 

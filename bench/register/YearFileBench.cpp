@@ -1,0 +1,118 @@
+// Load and Store of a 100,000-record year file against the least any text load and save does.
+#include "PlatformDoubles.h"
+#include "RatioReporter.h"
+#include "app/AppWindows.h"
+#include "register/RecordEditor.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <QStringTokenizer>
+
+namespace {
+
+constexpr int kRecords = 100000;
+
+QByteArray generatedYearFile()
+{
+    QByteArray bytes;
+    bytes.reserve(kRecords * 220);
+    for (int i = 0; i < kRecords; ++i) {
+        bytes += "Strom Abschlag " + QByteArray::number(i) + ";05.01.2024;123,45;14;19.01.2024;R-"
+               + QByteArray::number(100000 + i)
+               + ";Abschlag f\xFCr M\xE4rz;Stadtwerke M\xFCnchen;info@swm.de;"
+                 "www.swm.de;80331;M\xFCnchen;Hauptstra\xDF" "e;DE;089 1234567;089 1234568;"
+                 "DE02 1203 0000 0000 2020 51;BYLADEM1001;K-"
+               + QByteArray::number(i) + ";12a;Offen\r\n";
+    }
+    return bytes;
+}
+
+struct Fixture {
+    PlatformDoubles doubles;
+    QString path;
+    AppWindows windows;
+
+    Fixture()
+        : path(doubles.places.putFile(QStringLiteral("2024rech.csv"), generatedYearFile()))
+    {
+        editor().file().setPath(path);
+    }
+    RecordEditor &editor() { return windows.main().editor(); }
+};
+
+Fixture &fixture()
+{
+    static Fixture instance;
+    return instance;
+}
+
+void Load(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state) {
+        f.editor().setCurrentIndex(0);
+        f.editor().load();
+        benchmark::DoNotOptimize(f.editor().field(InvoiceLine::Title).text());
+    }
+    state.SetLabel(std::to_string(QFile(f.path).size() / 1000000) + " MB");
+}
+
+// Read, decode the single-byte text and cut it into lines, with Qt's fastest means for each step.
+void FloorRead(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state) {
+        QFile file(f.path);
+        file.open(QIODevice::ReadOnly);
+        const QString text = QString::fromLatin1(file.readAll());
+        QStringList lines = text.split(u'\n');
+        benchmark::DoNotOptimize(lines);
+    }
+}
+
+void Store(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    f.editor().setCurrentIndex(0);
+    f.editor().load();
+    for (auto _ : state) {
+        f.editor().field(InvoiceLine::Title).setText(QStringLiteral("Strom"));
+        f.editor().store();
+    }
+}
+
+// Encode every line with Qt's own single-byte encoder into one buffer and save it atomically.
+void FloorWrite(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    f.editor().load();
+    const QStringList &lines = f.editor().file().lines();
+    for (auto _ : state) {
+        QByteArray bytes;
+        bytes.reserve(QFile(f.path).size());
+        for (const QString &line : lines) {
+            bytes += line.toLatin1();
+            bytes += "\r\n";
+        }
+        QSaveFile file(f.path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        file.commit();
+    }
+}
+
+BENCHMARK(Load)->Unit(benchmark::kMillisecond);
+BENCHMARK(FloorRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(Store)->Unit(benchmark::kMillisecond);
+BENCHMARK(FloorWrite)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    return runBenchmarksWithRatios(argc, argv, {{"Load", "FloorRead"}, {"Store", "FloorWrite"}});
+}

@@ -1,0 +1,37 @@
+#include "RatioReporter.h"
+
+#include <cstdio>
+
+void RatioReporter::ReportRuns(const std::vector<Run> &runs)
+{
+    for (const Run &run : runs) {
+        // With repetitions, the mean stands for the benchmark.
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean")
+            continue;
+        m_realTimes[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+void RatioReporter::printRatios(const std::vector<Pair> &pairs) const
+{
+    for (const auto &[measured, reference] : pairs) {
+        const auto a = m_realTimes.find(measured);
+        const auto b = m_realTimes.find(reference);
+        if (a == m_realTimes.end() || b == m_realTimes.end() || b->second <= 0)
+            continue;
+        std::printf("ratio %s / %s = %.2f\n", measured.c_str(), reference.c_str(), a->second / b->second);
+    }
+}
+
+int runBenchmarksWithRatios(int argc, char **argv, const std::vector<RatioReporter::Pair> &pairs)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatios(pairs);
+    benchmark::Shutdown();
+    return 0;
+}

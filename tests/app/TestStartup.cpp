@@ -1,0 +1,112 @@
+#include "PlatformDoubles.h"
+#include "app/AppWindows.h"
+#include "register/RecordEditor.h"
+#include "settings/SettingsCipher.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QByteArray plainSettings(const QByteArray &programPassword)
+{
+    return "\r\n\r\n\r\nKontoinhaber\r\n\r\n\r\n\r\n/sicherung\r\n\r\n " + programPassword + " \r\n";
+}
+
+// Types an entry into the login window and presses "OK".
+ScriptedDialogs::WindowHandler enter(const QStringList &entries)
+{
+    return [entries](QDialog &login) {
+        for (const QString &entry : entries) {
+            if (!login.isVisible())
+                return;
+            QLineEdit *field = login.findChild<QLineEdit *>(QStringLiteral("Edit1"));
+            field->setText(entry);
+            login.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+        }
+    };
+}
+
+const QString kSettingsFile = QStringLiteral("zettmar.ini");
+const QByteArray kRecord = "Strom;;;;;;;Stadtwerke;info;;;;;DE;;;;;;;Offen\r\n";
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void noSettingsFileAsksNothingAndCreatesNothing();
+    void plainSettingsAreEncipheredAtStart();
+    void mailClientFoundRewritesSettings();
+    void rightPasswordOpensTheRegister();
+    void fourWrongPasswordsEndBeforeTheFileIsRead();
+};
+
+void TestStartup::noSettingsFileAsksNothingAndCreatesNothing()
+{
+    PlatformDoubles doubles;
+    AppWindows windows;
+    QVERIFY(windows.start());
+    QVERIFY(doubles.dialogs.log.isEmpty());
+    QVERIFY(!QFile::exists(doubles.places.dataFolder() + kSettingsFile));
+}
+
+void TestStartup::plainSettingsAreEncipheredAtStart()
+{
+    PlatformDoubles doubles;
+    doubles.places.putFile(kSettingsFile, plainSettings(""));
+    AppWindows windows;
+    QVERIFY(windows.start());
+    QCOMPARE(doubles.places.fileBytes(kSettingsFile), SettingsCipher::encipher(plainSettings("")));
+    QCOMPARE(windows.main().Settings.value(SettingsLine::BackupFolder), QStringLiteral("/sicherung"));
+}
+
+void TestStartup::mailClientFoundRewritesSettings()
+{
+    PlatformDoubles doubles;
+    doubles.places.mailClientPath = QStringLiteral("/usr/bin/thunderbird");
+    AppWindows windows;
+    QVERIFY(windows.start());
+    QCOMPARE(windows.main().MailProgramm, QStringLiteral("/usr/bin/thunderbird"));
+    QCOMPARE(doubles.places.fileBytes(kSettingsFile), SettingsCipher::encipher(QByteArray("\r\n").repeated(10)));
+}
+
+void TestStartup::rightPasswordOpensTheRegister()
+{
+    PlatformDoubles doubles;
+    doubles.places.putFile(kSettingsFile, SettingsCipher::encipher(plainSettings("Geheim")));
+    doubles.places.putFile(QStringLiteral("2024rech.csv"), kRecord);
+    doubles.dialogs.windowHandlers.enqueue(enter({QStringLiteral("geheim"), QStringLiteral("  Geheim ")}));
+    AppWindows windows;
+    QVERIFY(windows.start());
+    QCOMPARE(doubles.dialogs.log[0].kind, QStringLiteral("window"));
+    QCOMPARE(doubles.dialogs.log[0].caption, QStringLiteral("Login"));
+    QCOMPARE(doubles.dialogs.log[1].text, QStringLiteral("Falsches Passwort! Noch 3 Versuche"));
+    QCOMPARE(doubles.dialogs.log.size(), 2);
+    QVERIFY(windows.main().isVisible());
+    QCOMPARE(windows.main().findChild<QLineEdit *>(QStringLiteral("EditName"))->text(), QStringLiteral("Stadtwerke"));
+    QVERIFY(doubles.process.endCodes.isEmpty());
+}
+
+void TestStartup::fourWrongPasswordsEndBeforeTheFileIsRead()
+{
+    PlatformDoubles doubles;
+    doubles.places.putFile(kSettingsFile, SettingsCipher::encipher(plainSettings("Geheim")));
+    doubles.places.putFile(QStringLiteral("2024rech.csv"), kRecord);
+    doubles.dialogs.windowHandlers.enqueue(enter(QStringList(4, QStringLiteral("falsch"))));
+    AppWindows windows;
+    QVERIFY(!windows.start());
+    QVERIFY(!doubles.process.endCodes.isEmpty());
+    QVERIFY(std::all_of(doubles.process.endCodes.begin(), doubles.process.endCodes.end(),
+                        [](int code) { return code == 0; }));
+    QCOMPARE(doubles.dialogs.lastText(), QStringLiteral("Drei Fehleingaben. Programm wird in zehn Sekunden beendet!"));
+    QVERIFY(!windows.main().isVisible());
+    QVERIFY(windows.main().editor().file().lines().isEmpty());
+    QCOMPARE(windows.main().findChild<QLineEdit *>(QStringLiteral("EditName"))->text(), QString());
+}
+
+QTEST_MAIN(TestStartup)
+#include "TestStartup.moc"
