@@ -1,6 +1,7 @@
-// Saves pictures of the main window for looking at the layout: ZETTMAR_PICTURES=<folder> main_window_pictures
+// Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
 #include "PlatformDoubles.h"
 #include "app/AppWindows.h"
+#include "settings/TFormLogin.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -24,5 +25,10 @@ int main(int argc, char *argv[])
     windows.main().popupMenu().popup(QPoint(0, 0));
     QTest::qWait(50);
     windows.main().popupMenu().grab().save(folder + QStringLiteral("/main-menu.png"));
+    TFormLogin login;
+    login.show();
+    QTest::keyClicks(login.findChild<QWidget *>(QStringLiteral("Edit1")), QStringLiteral("geheim"));
+    QTest::qWait(50);
+    login.grab().save(folder + QStringLiteral("/login.png"));
     return 0;
 }
