@@ -5,14 +5,6 @@ TECBlocks::TECBlocks(int ecCodewordsPerBlock, std::vector<TECB> groups)
 {
 }
 
-int TECBlocks::blockCount() const
-{
-    int count = 0;
-    for (const TECB &group : m_groups)
-        count += group.count;
-    return count;
-}
-
 int TECBlocks::totalDataCodewords() const
 {
     int total = 0;

@@ -12,9 +12,7 @@ public:
 
     int ecCodewordsPerBlock() const { return m_ecCodewordsPerBlock; }
     const std::vector<TECB> &groups() const { return m_groups; }
-    int blockCount() const;
     int totalDataCodewords() const;
-    int totalECCodewords() const { return blockCount() * m_ecCodewordsPerBlock; }
 
 private:
     int m_ecCodewordsPerBlock;

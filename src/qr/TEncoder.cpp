@@ -2,6 +2,7 @@
 
 #include "qr/TBitArray.h"
 #include "qr/TBlockPair.h"
+#include "qr/TErrorCorrectionLevel.h"
 #include "qr/TGenericGF.h"
 #include "qr/TMaskUtil.h"
 #include "qr/TMatrixUtil.h"
@@ -181,13 +182,17 @@ TEncoder::TResult TEncoder::encode(const QString &text, int option, TQRCode &cod
     if (version == nullptr)
         return TResult::DoesNotFit;
 
-    const TBitArray data = terminatedAndPadded(headedBits(segment, *version), *version);
-    const TBitArray codewords = interleavedWithErrorCorrection(data, *version);
+    const TBitArray codewords = interleavedWithErrorCorrection(dataCodewords(segment, *version), *version);
     const int mask = chooseMask(codewords, *version);
     TByteMatrix matrix(version->dimension(), version->dimension());
     check(TMatrixUtil::buildMatrix(codewords, TErrorCorrectionLevel::L(), *version, mask, matrix));
     code = TQRCode(segment.mode, version->number(), mask, std::move(matrix));
     return TResult::Encoded;
+}
+
+TBitArray TEncoder::dataCodewords(const TSegment &segment, const TVersion &version)
+{
+    return terminatedAndPadded(headedBits(segment, version), version);
 }
 
 TBitArray TEncoder::headedBits(const TSegment &segment, const TVersion &version)

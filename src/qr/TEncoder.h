@@ -40,6 +40,8 @@ public:
     static int chooseVersion(const TSegment &segment);
     // The mask with the lowest penalty; on a tie the lower mask number.
     static int lowestPenaltyMask(const std::array<int, 8> &penalties);
+    // The data codewords before error correction: header, content, terminator and pad bytes.
+    TBitArray dataCodewords(const TSegment &segment, const TVersion &version);
 
 private:
     TBitArray headedBits(const TSegment &segment, const TVersion &version);

@@ -12,7 +12,6 @@ public:
 
     static int addOrSubtract(int a, int b) { return a ^ b; }
     int exp(int power) const { return m_exp[power % 255]; }
-    int log(int element) const { return m_log[element]; } // element must not be 0
     int multiply(int a, int b) const;
     int generatorBase() const { return m_generatorBase; }
 

@@ -11,7 +11,6 @@ public:
     TGenericGFPoly(const TGenericGF &field, std::vector<int> coefficients);
 
     int degree() const { return static_cast<int>(m_coefficients.size()) - 1; }
-    const std::vector<int> &coefficients() const { return m_coefficients; }
 
     TGenericGFPoly multiply(const TGenericGFPoly &other) const;
     // The coefficients of (this * x^n) mod divisor, n being the divisor's degree and its leading

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "qr/TByteMatrix.h"
-#include "qr/TErrorCorrectionLevel.h"
 #include "qr/TMode.h"
 
-// A finished symbol and the choices that made it.
+// A finished symbol and the choices that made it; the level is always L.
 class TQRCode {
 public:
     TQRCode() = default;
@@ -12,7 +11,6 @@ public:
 
     TMode mode() const { return m_mode; }
     int version() const { return m_version; }
-    const TErrorCorrectionLevel &ecLevel() const { return TErrorCorrectionLevel::L(); }
     int maskPattern() const { return m_maskPattern; }
     const TByteMatrix &matrix() const { return m_matrix; }
 

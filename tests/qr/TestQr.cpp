@@ -2,6 +2,7 @@
 
 #include "qr/TBitArray.h"
 #include "qr/TEncoder.h"
+#include "qr/TErrorCorrectionLevel.h"
 #include "qr/TGenericGF.h"
 #include "qr/TMaskUtil.h"
 #include "qr/TMatrixUtil.h"
@@ -70,9 +71,12 @@ TByteMatrix remasked(const TQRCode &code, int mask)
     return result;
 }
 
-// Format information copy around the upper left finder, or the copy split between the other two.
+// Format information copy 1 around the upper left finder, copy 2 split between the other two
+// finders; copy 0 is none.
 bool inFormatCopy(int copy, int x, int y, int size)
 {
+    if (copy == 0)
+        return false;
     if (copy == 1)
         return (x == 8 && y <= 8) || (y == 8 && x <= 8);
     return (y == 8 && x >= size - 8) || (x == 8 && y >= size - 7);
@@ -89,8 +93,8 @@ private Q_SLOTS:
     void everyVersionDecodesAndIsChosenAtItsCapacity();
     void optionsDecodeToTheirBytes_data();
     void optionsDecodeToTheirBytes();
-    void eitherFormatCopyIsEnough_data();
-    void eitherFormatCopyIsEnough();
+    void everyMaskDecodesFromEitherFormatCopy_data();
+    void everyMaskDecodesFromEitherFormatCopy();
 
     // What no decoder can see.
     void segmentForTextAndOption_data();
@@ -106,6 +110,8 @@ private Q_SLOTS:
     void chosenMaskHasTheLowestPenalty_data();
     void chosenMaskHasTheLowestPenalty();
     void formatAndVersionInformationMatchTheStandardTables();
+    void dataCodewords_data();
+    void dataCodewords();
     void reedSolomonMatchesTheStandardExample();
     void encodingIsDeterministic();
 
@@ -174,19 +180,23 @@ void TestQr::optionsDecodeToTheirBytes()
     QCOMPARE(ZbarReader::decode(size, [&](int x, int y) { return generator.IsBlack(y + 4, x + 4); }), bytes);
 }
 
-void TestQr::eitherFormatCopyIsEnough_data()
+void TestQr::everyMaskDecodesFromEitherFormatCopy_data()
 {
+    QTest::addColumn<int>("mask");
     QTest::addColumn<int>("destroyedCopy");
-    QTest::newRow("upper left copy destroyed") << 1;
-    QTest::newRow("split copy destroyed") << 2;
+    for (int mask = 0; mask < 8; ++mask) {
+        QTest::addRow("mask %d", mask) << mask << 0;
+        QTest::addRow("mask %d, upper left format copy destroyed", mask) << mask << 1;
+        QTest::addRow("mask %d, split format copy destroyed", mask) << mask << 2;
+    }
 }
 
-void TestQr::eitherFormatCopyIsEnough()
+void TestQr::everyMaskDecodesFromEitherFormatCopy()
 {
+    QFETCH(int, mask);
     QFETCH(int, destroyedCopy);
     const QByteArray text = "FORMAT INFORMATION TEST 0123456789";
-    const TQRCode code = encodeWithoutInternalError(QString::fromLatin1(text), TEncoder::Auto);
-    const TByteMatrix &matrix = code.matrix();
+    const TByteMatrix matrix = remasked(encodeWithoutInternalError(QString::fromLatin1(text), TEncoder::Auto), mask);
     const int size = matrix.width();
     // Dark everywhere in that copy except the timing and dark modules it crosses: no readable format.
     const auto isDark = [&](int x, int y) {
@@ -233,6 +243,7 @@ void TestQr::segmentForTextAndOption()
     const TSegment segment = TEncoder::makeSegment(text, option);
     QCOMPARE(segment.mode, mode);
     QCOMPARE(QByteArray::fromStdString(segment.content), content);
+    QCOMPARE(encodeWithoutInternalError(text, option).mode(), mode);
 }
 
 void TestQr::versionAtCapacityBoundaries_data()
@@ -378,6 +389,30 @@ void TestQr::formatAndVersionInformationMatchTheStandardTables()
     QCOMPARE(TMatrixUtil::versionInformation(7), 0x07C94);
     QCOMPARE(TMatrixUtil::versionInformation(21), 0x15683);
     QCOMPARE(TMatrixUtil::versionInformation(40), 0x28C69);
+}
+
+void TestQr::dataCodewords_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QByteArray>("codewords");
+    // Worked by hand from ISO/IEC 18004; the first six bytes are those of its annex I example.
+    QTest::newRow("numeric, pad bytes from EC")
+        << "01234567" << 0 << QByteArray::fromHex("10200C566180" "EC11EC11EC11EC11EC11EC11EC");
+    QTest::newRow("byte mode, four terminator bits, no pad")
+        << QString(17, u'A') << 3 << QByteArray::fromHex("41" "1414141414141414141414141414141414" "10");
+    QTest::newRow("empty numeric") << QString() << 1 << QByteArray::fromHex("100000" "EC11EC11EC11EC11EC11EC11EC11EC11");
+}
+
+void TestQr::dataCodewords()
+{
+    QFETCH(QString, text);
+    QFETCH(int, option);
+    QFETCH(QByteArray, codewords);
+    TEncoder encoder;
+    const std::vector<uint8_t> bytes = encoder.dataCodewords(TEncoder::makeSegment(text, option), *TVersion::forNumber(1)).bytes();
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size())), codewords);
+    QVERIFY(!encoder.hasInternalError());
 }
 
 void TestQr::reedSolomonMatchesTheStandardExample()
