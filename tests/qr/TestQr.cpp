@@ -401,7 +401,10 @@ void TestQr::dataCodewords_data()
         << "01234567" << 0 << QByteArray::fromHex("10200C566180" "EC11EC11EC11EC11EC11EC11EC");
     QTest::newRow("byte mode, four terminator bits, no pad")
         << QString(17, u'A') << 3 << QByteArray::fromHex("41" "1414141414141414141414141414141414" "10");
-    QTest::newRow("empty numeric") << QString() << 1 << QByteArray::fromHex("100000" "EC11EC11EC11EC11EC11EC11EC11EC11");
+    QTest::newRow("terminator reaches into a new byte")
+        << "12" << 0 << QByteArray::fromHex("10086000" "EC11EC11EC11EC11EC11EC11EC11EC");
+    QTest::newRow("terminator after a byte boundary")
+        << "0123456789" << 0 << QByteArray::fromHex("10280C566A6900" "EC11EC11EC11EC11EC11EC11");
 }
 
 void TestQr::dataCodewords()
