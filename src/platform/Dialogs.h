@@ -13,6 +13,9 @@ public:
 
     virtual ~Dialogs() = default;
 
+    // "Informationen", "Warnung", "Fehler" or "Bestätigen".
+    static QString captionOf(NoticeKind kind);
+
     // A centred message dialog with the caption and icon of its kind; a confirmation returns the "Ja" answer.
     virtual bool notice(NoticeKind kind, const QString &text) = 0;
     // A Yes/No question with a question icon and the caption "zettmar"; true means "Ja".

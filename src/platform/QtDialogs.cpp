@@ -22,17 +22,6 @@ QMessageBox::Icon iconOf(Dialogs::NoticeKind kind)
     return QMessageBox::NoIcon;
 }
 
-QString captionOf(Dialogs::NoticeKind kind)
-{
-    switch (kind) {
-    case Dialogs::NoticeKind::Information: return QStringLiteral("Informationen");
-    case Dialogs::NoticeKind::Warning: return QStringLiteral("Warnung");
-    case Dialogs::NoticeKind::Error: return QStringLiteral("Fehler");
-    case Dialogs::NoticeKind::Confirmation: return QStringLiteral("Bestätigen");
-    }
-    return {};
-}
-
 // Runs a box with German button captions and tells whether "Ja" (or "OK") was chosen.
 bool runBox(QMessageBox::Icon icon, const QString &caption, const QString &text, bool yesNo)
 {
@@ -61,7 +50,7 @@ std::optional<QString> chosen(const QString &path)
 
 bool QtDialogs::notice(NoticeKind kind, const QString &text)
 {
-    return runBox(iconOf(kind), captionOf(kind), text, kind == NoticeKind::Confirmation);
+    return runBox(iconOf(kind), Dialogs::captionOf(kind), text, kind == NoticeKind::Confirmation);
 }
 
 bool QtDialogs::question(const QString &text)

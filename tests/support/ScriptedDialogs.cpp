@@ -16,17 +16,6 @@ QString kindName(Dialogs::NoticeKind kind)
     return {};
 }
 
-QString captionName(Dialogs::NoticeKind kind)
-{
-    switch (kind) {
-    case Dialogs::NoticeKind::Information: return QStringLiteral("Informationen");
-    case Dialogs::NoticeKind::Warning: return QStringLiteral("Warnung");
-    case Dialogs::NoticeKind::Error: return QStringLiteral("Fehler");
-    case Dialogs::NoticeKind::Confirmation: return QStringLiteral("Bestätigen");
-    }
-    return {};
-}
-
 } // namespace
 
 QStringList ScriptedDialogs::texts() const
@@ -56,7 +45,7 @@ std::optional<QString> ScriptedDialogs::nextInput(const QString &kind, const QSt
 
 bool ScriptedDialogs::notice(NoticeKind kind, const QString &text)
 {
-    log.append({kindName(kind), captionName(kind), text});
+    log.append({kindName(kind), Dialogs::captionOf(kind), text});
     return kind == NoticeKind::Confirmation ? nextAnswer() : true;
 }
 
