@@ -1,6 +1,8 @@
 #include "qr/TEncoder.h"
 #include "qr/TQRCodeGenerator.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 #include <qrencode.h>
 
@@ -72,4 +74,8 @@ BENCHMARK(ours);
 BENCHMARK(oursAsThePaymentWindowUsesIt);
 BENCHMARK(libqrencode);
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    return runBenchmarksWithRatios(argc, argv,
+                                   {{"ours", "libqrencode"}, {"oursAsThePaymentWindowUsesIt", "libqrencode"}});
+}

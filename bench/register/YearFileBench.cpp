@@ -42,10 +42,12 @@ struct Fixture {
     RecordEditor &editor() { return windows.main().editor(); }
 };
 
+// Lives in main(), so the windows go before the application object does.
+Fixture *g_fixture = nullptr;
+
 Fixture &fixture()
 {
-    static Fixture instance;
-    return instance;
+    return *g_fixture;
 }
 
 void Load(benchmark::State &state)
@@ -114,5 +116,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    Fixture instance;
+    g_fixture = &instance;
     return runBenchmarksWithRatios(argc, argv, {{"Load", "FloorRead"}, {"Store", "FloorWrite"}});
 }

@@ -22,6 +22,7 @@ void RatioReporter::printRatios(const std::vector<Pair> &pairs) const
             continue;
         std::printf("ratio %s / %s = %.2f\n", measured.c_str(), reference.c_str(), a->second / b->second);
     }
+    std::fflush(stdout);
 }
 
 int runBenchmarksWithRatios(int argc, char **argv, const std::vector<RatioReporter::Pair> &pairs)

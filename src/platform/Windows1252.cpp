@@ -34,7 +34,7 @@ char encodeBeyondLatin(char16_t unit)
 
 bool isPlainLatin1(char16_t unit)
 {
-    return unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF);
+    return (unit < 0x80) | (static_cast<unsigned>(unit - 0xA0) < 0x60u);
 }
 
 } // namespace
@@ -52,11 +52,21 @@ QString Windows1252::decode(const char *bytes, qsizetype size)
 void Windows1252::appendEncoded(QStringView text, QByteArray &out)
 {
     const qsizetype start = out.size();
-    out.resize(start + text.size());
+    const qsizetype size = text.size();
+    out.resize(start + size);
     char *dest = out.data() + start;
     const char16_t *src = text.utf16();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = src[i];
-        dest[i] = isPlainLatin1(unit) ? static_cast<char>(unit) : encodeBeyondLatin(unit);
+    // A first pass without branches, which the compiler turns into vector code, copies the common case;
+    // the rare text with characters beyond Latin-1 or C1 controls is mended in a second pass.
+    unsigned notPlain = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        dest[i] = static_cast<char>(src[i]);
+        notPlain |= static_cast<unsigned>(!isPlainLatin1(src[i]));
+    }
+    if (notPlain == 0)
+        return;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (!isPlainLatin1(src[i]))
+            dest[i] = encodeBeyondLatin(src[i]);
     }
 }
