@@ -70,7 +70,7 @@ private Q_SLOTS:
     void deletes_data();
     void deletes();
     void togglesStatus();
-    void failedWriteKeepsTheRecordOnce();
+    void failedWritesLeaveTheListAsTheFileIs();
     void quitsAndCloses_data();
     void quitsAndCloses();
     void helpKeyAndPictures();
@@ -477,7 +477,7 @@ void TestMainWindow::togglesStatus()
     QCOMPARE(m_doubles->places.fileBytes(kYearFile), fileOf({record(QStringLiteral("T"), QStringLiteral("01.03.2024"))}));
 }
 
-void TestMainWindow::failedWriteKeepsTheRecordOnce()
+void TestMainWindow::failedWritesLeaveTheListAsTheFileIs()
 {
     start(records(2));
     const QString path = m_doubles->places.dataFolder() + kYearFile;
@@ -498,6 +498,14 @@ void TestMainWindow::failedWriteKeepsTheRecordOnce()
     click("ButtonSave");
     QCOMPARE(fileLines().size() - 1, 3);
     QCOMPARE(panel(2) + panel(4), QStringLiteral("33"));
+
+    QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
+    QVERIFY(QDir().mkdir(path));
+    m_doubles->dialogs.answers.enqueue(true);
+    click("ToolButtonDel");
+    QCOMPARE(m_doubles->dialogs.log.last().kind, QStringLiteral("error"));
+    QCOMPARE(editor().file().count(), 3);
+    QCOMPARE(field("EditName").text(), QStringLiteral("N"));
 }
 
 void TestMainWindow::quitsAndCloses_data()
