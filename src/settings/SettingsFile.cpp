@@ -1,10 +1,10 @@
 #include "settings/SettingsFile.h"
 
 #include "platform/TextFile.h"
+#include "platform/TextTrim.h"
 #include "platform/Windows1252.h"
 #include "settings/EnciphermentTest.h"
 #include "settings/SettingsCipher.h"
-#include "platform/TextTrim.h"
 
 #include <QFile>
 
