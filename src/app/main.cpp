@@ -6,7 +6,6 @@
 #include "platform/Help.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
-#include "platform/ProgramTitle.h"
 #include "platform/QtDialogs.h"
 
 #include <QApplication>
@@ -24,7 +23,7 @@ void centreOnScreen(QWidget &window)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(programTitle());
+    QApplication::setApplicationName(QStringLiteral("zettmar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
     QtDialogs dialogs;
