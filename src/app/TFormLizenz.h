@@ -32,7 +32,6 @@ public:
     QString RechJahr;      // invoice year, four digits
     QString IniDatei;      // settings file
     QString MailProgramm;  // installed mail client, or empty
-    QString SuchString;    // search term
     int LastHit = -1;      // last search hit
     MainSettings Settings; // the ten settings, kept for the whole run
     TFormLogin *FormLogin = nullptr;
