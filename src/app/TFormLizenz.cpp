@@ -214,10 +214,7 @@ void TFormLizenz::ToolButton1Click()
 
 void TFormLizenz::Beenden1Click()
 {
-    if (m_editor->isNewRecord() || m_editor->isModified()) {
-        if (Platform::dialogs().question(QStringLiteral("Änderungen speichern?")))
-            m_editor->store();
-    }
+    m_editor->offerToSave();
     m_quitAsked = true;
     close();
 }
@@ -229,9 +226,9 @@ void TFormLizenz::HelpKey()
 
 void TFormLizenz::closeEvent(QCloseEvent *event)
 {
-    if (!m_quitAsked && m_editor->isModified()
-        && Platform::dialogs().question(QStringLiteral("Änderungen speichern?")))
-        m_editor->store();
+    // Only typed input counts here: fields cleared by "Neu" and left untouched close without a question.
+    if (!m_quitAsked && m_editor->isModified())
+        m_editor->askToStore();
     m_quitAsked = true;
     event->accept();
 }

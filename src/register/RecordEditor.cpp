@@ -163,7 +163,13 @@ bool RecordEditor::writeOrUndo(const std::function<void()> &undo)
 
 void RecordEditor::offerToSave()
 {
-    if ((m_newRecord || m_modified) && Platform::dialogs().question(QStringLiteral("Änderungen speichern?")))
+    if (m_newRecord || m_modified)
+        askToStore();
+}
+
+void RecordEditor::askToStore()
+{
+    if (Platform::dialogs().question(QStringLiteral("Änderungen speichern?")))
         store();
 }
 

@@ -41,6 +41,8 @@ public:
     bool store();
     // Asks "Änderungen speichern?" when there is unsaved input; "Ja" stores.
     void offerToSave();
+    // Asks "Änderungen speichern?" whatever the flags say; "Ja" stores.
+    void askToStore();
 
 public Q_SLOTS:
     void ButtonFirstClick();
