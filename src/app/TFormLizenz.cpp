@@ -7,6 +7,7 @@
 #include "platform/Help.h"
 #include "platform/Places.h"
 #include "platform/Platform.h"
+#include "platform/WindowBackground.h"
 #include "register/InvoiceFile.h"
 #include "register/RecordEditor.h"
 #include "settings/LoginGate.h"
@@ -14,9 +15,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QLinearGradient>
 #include <QMenu>
-#include <QPainter>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -54,9 +53,6 @@ TFormLizenz::TFormLizenz(QWidget *parent)
     setFont(tahoma);
     setUpStatusBar();
     m_editor = new RecordEditor(*this, statusPanel(2), statusPanel(4));
-    QPalette statusPalette = ui->EditStatus->palette();
-    statusPalette.setColor(QPalette::Base, QColor(225, 225, 225));
-    ui->EditStatus->setPalette(statusPalette);
     setUpMenu();
     setUpKeys();
     connectEditor();
@@ -235,9 +231,5 @@ void TFormLizenz::closeEvent(QCloseEvent *event)
 
 void TFormLizenz::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(245, 241, 238));
-    gradient.setColorAt(1, QColor(148, 148, 148));
-    painter.fillRect(rect(), gradient);
+    WindowBackground::paintGradient(*this, QColor(148, 148, 148));
 }

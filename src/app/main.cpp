@@ -1,12 +1,12 @@
 #include "app/AppWindows.h"
-#include "platform/Clipboard.h"
-#include "platform/Clock.h"
+#include "platform/BrowserHelp.h"
 #include "platform/DesktopPlaces.h"
 #include "platform/DesktopShell.h"
-#include "platform/Help.h"
 #include "platform/Platform.h"
-#include "platform/Process.h"
 #include "platform/QtDialogs.h"
+#include "platform/SystemClipboard.h"
+#include "platform/SystemClock.h"
+#include "platform/SystemProcess.h"
 
 #include <QApplication>
 #include <QScreen>

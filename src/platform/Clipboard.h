@@ -8,9 +8,3 @@ public:
     virtual void setText(const QString &text) = 0;
     virtual QString text() const = 0;
 };
-
-class SystemClipboard final : public Clipboard {
-public:
-    void setText(const QString &text) override;
-    QString text() const override;
-};

@@ -10,9 +10,3 @@ public:
     virtual QDate today() const = 0;
     virtual QDateTime now() const = 0;
 };
-
-class SystemClock final : public Clock {
-public:
-    QDate today() const override { return QDate::currentDate(); }
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-};

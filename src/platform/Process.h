@@ -7,8 +7,3 @@ public:
     // Callers return right after this: in tests the double only records it.
     virtual void endNow(int exitCode) = 0;
 };
-
-class SystemProcess final : public Process {
-public:
-    void endNow(int exitCode) override;
-};

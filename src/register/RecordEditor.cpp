@@ -55,6 +55,10 @@ RecordEditor::RecordEditor(QWidget &form, QLabel &positionPanel, QLabel &countPa
         m_fields[i]->installEventFilter(this);
     }
     field(InvoiceLine::Bic).setValidator(new UpperCaseValidator(this));
+    // Grey like a disabled field: only the status button changes it.
+    QPalette statusPalette = field(InvoiceLine::Status).palette();
+    statusPalette.setColor(QPalette::Base, QColor(225, 225, 225));
+    field(InvoiceLine::Status).setPalette(statusPalette);
 }
 
 QString RecordEditor::fieldText(InvoiceLine::Field which) const

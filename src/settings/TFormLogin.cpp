@@ -7,10 +7,9 @@
 #include "platform/Platform.h"
 #include "platform/Process.h"
 #include "platform/TextTrim.h"
+#include "platform/WindowBackground.h"
 
 #include <QKeyEvent>
-#include <QLinearGradient>
-#include <QPainter>
 
 namespace {
 
@@ -77,10 +76,7 @@ void TFormLogin::showEvent(QShowEvent *event)
 
 void TFormLogin::paintEvent(QPaintEvent *)
 {
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(245, 241, 238));
-    gradient.setColorAt(1, QColor(170, 170, 170));
-    QPainter(this).fillRect(rect(), gradient);
+    WindowBackground::paintGradient(*this, QColor(170, 170, 170));
 }
 
 bool TFormLogin::eventFilter(QObject *watched, QEvent *event)

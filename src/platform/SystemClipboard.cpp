@@ -1,4 +1,4 @@
-#include "platform/Clipboard.h"
+#include "platform/SystemClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+
+class SystemClipboard final : public Clipboard {
+public:
+    void setText(const QString &text) override;
+    QString text() const override;
+};
