@@ -1,12 +1,12 @@
-// Load and Store of a 100,000-record year file against the least any text load and save does.
+// Load and Store of a 100,000-record year file through the record session, against the least any text
+// load and save does.
 #include "PlatformDoubles.h"
 #include "RatioReporter.h"
-#include "app/AppWindows.h"
-#include "register/RecordEditor.h"
+#include "register/InvoiceLine.h"
+#include "register/RecordSession.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QSaveFile>
 #include <QStringTokenizer>
 
@@ -32,17 +32,16 @@ QByteArray generatedYearFile()
 struct Fixture {
     PlatformDoubles doubles;
     QString path;
-    AppWindows windows;
+    RecordSession session;
 
     Fixture()
         : path(doubles.places.putFile(QStringLiteral("2024rech.csv"), generatedYearFile()))
     {
-        editor().file().setPath(path);
+        session.setPath(path);
     }
-    RecordEditor &editor() { return windows.main().editor(); }
 };
 
-// Lives in main(), so the windows go before the application object does.
+// Lives in main(), so it goes before the application object does.
 Fixture *g_fixture = nullptr;
 
 Fixture &fixture()
@@ -54,9 +53,8 @@ void Load(benchmark::State &state)
 {
     Fixture &f = fixture();
     for (auto _ : state) {
-        f.editor().setCurrentIndex(0);
-        f.editor().load();
-        benchmark::DoNotOptimize(f.editor().field(InvoiceLine::Title).text());
+        f.session.load();
+        benchmark::DoNotOptimize(InvoiceLine::split(f.session.currentLine()));
     }
     state.SetLabel(std::to_string(QFile(f.path).size() / 1000000) + " MB");
 }
@@ -77,20 +75,19 @@ void FloorRead(benchmark::State &state)
 void Store(benchmark::State &state)
 {
     Fixture &f = fixture();
-    f.editor().setCurrentIndex(0);
-    f.editor().load();
-    for (auto _ : state) {
-        f.editor().field(InvoiceLine::Title).setText(QStringLiteral("Strom"));
-        f.editor().store();
-    }
+    f.session.load();
+    QStringList fields = InvoiceLine::split(f.session.currentLine());
+    fields[InvoiceLine::Title] = QStringLiteral("Strom");
+    for (auto _ : state)
+        f.session.store(fields);
 }
 
 // Encode every line with Qt's own single-byte encoder into one buffer and save it atomically.
 void FloorWrite(benchmark::State &state)
 {
     Fixture &f = fixture();
-    f.editor().load();
-    const QStringList &lines = f.editor().file().lines();
+    f.session.load();
+    const QStringList &lines = f.session.lines();
     for (auto _ : state) {
         QByteArray bytes;
         bytes.reserve(QFile(f.path).size());
@@ -114,8 +111,7 @@ BENCHMARK(FloorWrite)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     Fixture instance;
     g_fixture = &instance;
     return runBenchmarksWithRatios(argc, argv, {{"Load", "FloorRead"}, {"Store", "FloorWrite"}});

@@ -1,13 +1,10 @@
 #include "app/AppWindows.h"
 
-AppWindows::AppWindows()
-{
-    m_main.FormLogin = &m_login;
-}
+AppWindows::AppWindows() = default;
 
 bool AppWindows::start()
 {
-    if (!m_main.FormShow())
+    if (!m_main.FormShow(m_login))
         return false;
     m_main.show();
     return true;

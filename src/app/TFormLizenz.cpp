@@ -44,15 +44,13 @@ TFormLizenz::TFormLizenz(QWidget *parent)
                           | Qt::MSWindowsFixedSizeDialogHint)
     , ui(std::make_unique<Ui::TFormLizenz>())
 {
-    // The pictures are compiled into this static library; the linker keeps them only when asked to.
-    Q_INIT_RESOURCE(resources);
     ui->setupUi(this);
     setFixedSize(size());
     QFont tahoma(QStringList{QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
     tahoma.setPixelSize(13);
     setFont(tahoma);
     setUpStatusBar();
-    m_editor = new RecordEditor(*this, statusPanel(2), statusPanel(4));
+    m_editor = new RecordEditor(*this, m_session, statusPanel(2), statusPanel(4));
     setUpMenu();
     setUpKeys();
     connectEditor();
@@ -145,24 +143,25 @@ void TFormLizenz::connectEditor()
     connect(ui->ToolButton1, &QToolButton::clicked, this, &TFormLizenz::ToolButton1Click);
 }
 
-bool TFormLizenz::FormShow()
+bool TFormLizenz::FormShow(TFormLogin &login)
 {
-    RechJahr = QString::number(Platform::clock().today().year());
+    RunContext &context = m_context;
+    context.RechJahr = QString::number(Platform::clock().today().year());
     LastHit = -1;
     ui->Button1->setFocus();
     m_editor->resetState();
     if (!settleDataFolder())
         return true;
-    ProgPfad = Platform::places().programFolder();
-    m_editor->file().setPath(InvoiceFile::pathFor(DatenPfad, RechJahr));
-    IniDatei = DatenPfad + QStringLiteral("zettmar.ini");
-    Settings.load(IniDatei);
-    if (!LoginGate::admit(*FormLogin, Settings.value(SettingsLine::ProgramPassword)))
+    context.ProgPfad = Platform::places().programFolder();
+    m_session.setPath(InvoiceFile::pathFor(context.DatenPfad, context.RechJahr));
+    context.IniDatei = context.DatenPfad + QStringLiteral("zettmar.ini");
+    context.Settings.load(context.IniDatei);
+    if (!LoginGate::admit(login, context.Settings.value(SettingsLine::ProgramPassword)))
         return false;
-    MailProgramm = Platform::places().mailClient();
-    if (!MailProgramm.isEmpty())
-        Settings.save(IniDatei);
-    statusPanel(6).setText(RechJahr);
+    context.MailProgramm = Platform::places().mailClient();
+    if (!context.MailProgramm.isEmpty())
+        context.Settings.save(context.IniDatei);
+    statusPanel(6).setText(context.RechJahr);
     loadYearFile();
     return true;
 }
@@ -170,23 +169,22 @@ bool TFormLizenz::FormShow()
 // A fresh account may lack the parent folders too, so the whole path is made.
 bool TFormLizenz::settleDataFolder()
 {
-    DatenPfad = Platform::places().dataFolder();
-    if (QDir().mkpath(DatenPfad))
+    m_context.DatenPfad = Platform::places().dataFolder();
+    if (QDir().mkpath(m_context.DatenPfad))
         return true;
-    Platform::dialogs().notice(Dialogs::NoticeKind::Error,
-                               QStringLiteral("Der Ordner \"%1\" kann nicht erstellt werden.").arg(DatenPfad));
+    Platform::dialogs().notice(
+        Dialogs::NoticeKind::Error,
+        QStringLiteral("Der Ordner \"%1\" kann nicht erstellt werden.").arg(m_context.DatenPfad));
     return false;
 }
 
 void TFormLizenz::loadYearFile()
 {
-    if (!m_editor->file().exists()) {
+    if (!m_session.fileExists()) {
         m_editor->startNewYear();
         return;
     }
-    const QString error = m_editor->load();
-    if (!error.isEmpty())
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error, error);
+    m_editor->load();
 }
 
 void TFormLizenz::TimerAdsTimer()
@@ -223,7 +221,7 @@ void TFormLizenz::HelpKey()
 void TFormLizenz::closeEvent(QCloseEvent *event)
 {
     // Only typed input counts here: fields cleared by "Neu" and left untouched close without a question.
-    if (!m_quitAsked && m_editor->isModified())
+    if (!m_quitAsked && m_session.isModified())
         m_editor->askToStore();
     m_quitAsked = true;
     event->accept();

@@ -3,7 +3,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "settings/MainSettings.h"
+#include "register/RecordSession.h"
+#include "settings/RunContext.h"
 
 class QLabel;
 class QMenu;
@@ -24,20 +25,15 @@ public:
     ~TFormLizenz() override;
 
     RecordEditor &editor() { return *m_editor; }
+    RecordSession &session() { return m_session; }
+    const RunContext &context() const { return m_context; }
     QLabel &statusPanel(int number) const;
     QMenu &popupMenu() const { return *PopupMenu1; }
 
-    QString DatenPfad;     // data folder, ends in "/"
-    QString ProgPfad;      // program folder, ends in "/"
-    QString RechJahr;      // invoice year, four digits
-    QString IniDatei;      // settings file
-    QString MailProgramm;  // installed mail client, or empty
-    int LastHit = -1;      // last search hit
-    MainSettings Settings; // the ten settings, kept for the whole run
-    TFormLogin *FormLogin = nullptr;
+    int LastHit = -1; // last search hit
 
     // The start-up before the window appears; false when the program was ended by a failed login.
-    bool FormShow();
+    bool FormShow(TFormLogin &login);
 
 public Q_SLOTS:
     void TimerAdsTimer();
@@ -58,6 +54,8 @@ private:
     void loadYearFile();
 
     std::unique_ptr<Ui::TFormLizenz> ui;
+    RunContext m_context;
+    RecordSession m_session;
     RecordEditor *m_editor = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QTimer *TimerAds = nullptr;

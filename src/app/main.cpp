@@ -1,3 +1,4 @@
+#include "AppResources.h"
 #include "app/AppWindows.h"
 #include "platform/BrowserHelp.h"
 #include "platform/DesktopPlaces.h"
@@ -23,6 +24,7 @@ void centreOnScreen(QWidget &window)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    loadAppResources();
     QApplication::setApplicationName(QStringLiteral("zettmar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 

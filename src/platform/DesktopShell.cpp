@@ -17,22 +17,22 @@ QUrl urlOf(const QString &target)
 
 } // namespace
 
-void DesktopShell::open(const QString &target)
+bool DesktopShell::open(const QString &target)
 {
-    QDesktopServices::openUrl(urlOf(target));
+    return QDesktopServices::openUrl(urlOf(target));
 }
 
-void DesktopShell::start(const QString &program, const QString &parameters)
+bool DesktopShell::start(const QString &program, const QStringList &arguments)
 {
-    QProcess::startDetached(program, parameters.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    return QProcess::startDetached(program, arguments);
 }
 
-void DesktopShell::openFolder(const QString &folder)
+bool DesktopShell::openFolder(const QString &folder)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
-void DesktopShell::startNewInstance()
+bool DesktopShell::startNewInstance()
 {
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
 }

@@ -4,8 +4,8 @@
 
 class DesktopShell final : public Shell {
 public:
-    void open(const QString &target) override;
-    void start(const QString &program, const QString &parameters) override;
-    void openFolder(const QString &folder) override;
-    void startNewInstance() override;
+    bool open(const QString &target) override;
+    bool start(const QString &program, const QStringList &arguments) override;
+    bool openFolder(const QString &folder) override;
+    bool startNewInstance() override;
 };

@@ -1,5 +1,20 @@
 #include "platform/Platform.h"
 
+#include <QtGlobal>
+
+namespace {
+
+// A service nobody installed is a fault of the program's set-up; say which one instead of crashing.
+template <typename Service>
+Service &installed(Service *service, const char *name)
+{
+    if (!service)
+        qFatal("The platform service %s was used before it was installed.", name);
+    return *service;
+}
+
+} // namespace
+
 Platform::Services Platform::s_services;
 
 Platform::Services Platform::install(const Services &services)
@@ -9,10 +24,10 @@ Platform::Services Platform::install(const Services &services)
     return previous;
 }
 
-Dialogs &Platform::dialogs() { return *s_services.dialogs; }
-Shell &Platform::shell() { return *s_services.shell; }
-Places &Platform::places() { return *s_services.places; }
-Clock &Platform::clock() { return *s_services.clock; }
-Process &Platform::process() { return *s_services.process; }
-Help &Platform::help() { return *s_services.help; }
-Clipboard &Platform::clipboard() { return *s_services.clipboard; }
+Dialogs &Platform::dialogs() { return installed(s_services.dialogs, "Dialogs"); }
+Shell &Platform::shell() { return installed(s_services.shell, "Shell"); }
+Places &Platform::places() { return installed(s_services.places, "Places"); }
+Clock &Platform::clock() { return installed(s_services.clock, "Clock"); }
+Process &Platform::process() { return installed(s_services.process, "Process"); }
+Help &Platform::help() { return installed(s_services.help, "Help"); }
+Clipboard &Platform::clipboard() { return installed(s_services.clipboard, "Clipboard"); }

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
@@ -18,6 +19,18 @@ QMessageBox::Icon iconOf(Dialogs::NoticeKind kind)
     case Dialogs::NoticeKind::Warning: return QMessageBox::Warning;
     case Dialogs::NoticeKind::Error: return QMessageBox::Critical;
     case Dialogs::NoticeKind::Confirmation: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::Icon iconOf(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::None: return QMessageBox::NoIcon;
+    case Dialogs::Icon::Information: return QMessageBox::Information;
+    case Dialogs::Icon::Warning: return QMessageBox::Warning;
+    case Dialogs::Icon::Error: return QMessageBox::Critical;
+    case Dialogs::Icon::Question: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -63,9 +76,14 @@ void QtDialogs::plainMessage(const QString &text)
     runBox(QMessageBox::NoIcon, programTitle(), text, false);
 }
 
-void QtDialogs::captionedMessage(const QString &caption, const QString &text)
+void QtDialogs::captionedMessage(const QString &caption, const QString &text, Icon icon)
 {
-    runBox(QMessageBox::NoIcon, caption, text, false);
+    runBox(iconOf(icon), caption, text, false);
+}
+
+bool QtDialogs::captionedQuestion(const QString &caption, const QString &text)
+{
+    return runBox(QMessageBox::Question, caption, text, true);
 }
 
 std::optional<QString> QtDialogs::inputLine(const QString &caption, const QString &prompt,
@@ -79,19 +97,26 @@ std::optional<QString> QtDialogs::inputLine(const QString &caption, const QStrin
     return text;
 }
 
-std::optional<QString> QtDialogs::openFile(const QString &caption, const QString &filter)
+std::optional<QString> QtDialogs::openFile(const QString &caption, const QString &filter,
+                                           const QString &startFolder)
 {
-    return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filter));
+    return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, startFolder, filter));
 }
 
-QStringList QtDialogs::openFiles(const QString &caption, const QString &filter)
+QStringList QtDialogs::openFiles(const QString &caption, const QString &filter, const QString &startFolder)
 {
-    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), caption, {}, filter);
+    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), caption, startFolder, filter);
 }
 
 std::optional<QString> QtDialogs::browseFolder(const QString &caption, const QString &start)
 {
     return chosen(QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, start));
+}
+
+bool QtDialogs::printDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 int QtDialogs::exec(QDialog &dialog)

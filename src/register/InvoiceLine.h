@@ -12,6 +12,9 @@ public:
         City, Strasse, Land, Tel, Fax, Iban, Bic, KNum, HNr, Status
     };
     static constexpr int kFieldCount = 21;
+    // The two values of the status field.
+    static constexpr QLatin1StringView kStatusOpen{"Offen"};
+    static constexpr QLatin1StringView kStatusPaid{"Bezahlt"};
     // A line taken out of the record list for use is cut to this many characters.
     static constexpr qsizetype kMaxUsedLength = 4096;
 

@@ -4,12 +4,14 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Regional.h"
-#include "platform/TextTrim.h"
 #include "register/DueDate.h"
+#include "register/RecordSession.h"
+#include "platform/TextTrim.h"
 #include "register/TypedKey.h"
 #include "register/UpperCaseValidator.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -21,8 +23,6 @@ constexpr std::array<const char *, InvoiceLine::kFieldCount> kFieldNames = {
     "EditFax", "EditIban", "EditBic", "EditKNum", "EditHNr", "EditStatus",
 };
 
-const QString kOpen = QStringLiteral("Offen");
-const QString kPaid = QStringLiteral("Bezahlt");
 const QColor kOverdueColour(128, 0, 0);
 
 // Focus that moves inside the window, not the window losing or regaining activation.
@@ -44,8 +44,9 @@ QString today()
 
 } // namespace
 
-RecordEditor::RecordEditor(QWidget &form, QLabel &positionPanel, QLabel &countPanel)
+RecordEditor::RecordEditor(QWidget &form, RecordSession &session, QLabel &positionPanel, QLabel &countPanel)
     : QObject(&form)
+    , m_session(session)
     , m_positionPanel(positionPanel)
     , m_countPanel(countPanel)
 {
@@ -66,16 +67,22 @@ QString RecordEditor::fieldText(InvoiceLine::Field which) const
     return trimmedText(field(which));
 }
 
+QStringList RecordEditor::fieldTexts() const
+{
+    QStringList texts;
+    for (const QLineEdit *edit : m_fields)
+        texts.append(trimmedText(*edit));
+    return texts;
+}
+
 void RecordEditor::startNewYear()
 {
-    m_newRecord = true;
-    m_index = m_file.count();
+    m_session.startNew();
 }
 
 void RecordEditor::resetState()
 {
-    m_newRecord = false;
-    m_index = 0;
+    m_session.reset();
     clear();
 }
 
@@ -84,8 +91,8 @@ void RecordEditor::clear()
     for (QLineEdit *edit : m_fields)
         edit->clear();
     field(InvoiceLine::Land).setText(QStringLiteral("DE"));
-    field(InvoiceLine::Status).setText(kOpen);
-    m_modified = false;
+    field(InvoiceLine::Status).setText(InvoiceLine::kStatusOpen);
+    m_session.setModified(false);
 }
 
 void RecordEditor::show(const QString &line)
@@ -100,9 +107,9 @@ void RecordEditor::show(const QString &line)
     if (filled == InvoiceLine::kFieldCount)
         dueDate = Regional::readDate(fieldText(InvoiceLine::Ende), todayDate);
     if (field(InvoiceLine::Status).text().isEmpty())
-        field(InvoiceLine::Status).setText(kOpen);
+        field(InvoiceLine::Status).setText(InvoiceLine::kStatusOpen);
     markDueDate(DueDate::isOverdue(dueDate, field(InvoiceLine::Status).text(), todayDate));
-    showPosition();
+    showPanels();
 }
 
 void RecordEditor::markDueDate(bool overdue)
@@ -114,60 +121,46 @@ void RecordEditor::markDueDate(bool overdue)
 
 void RecordEditor::showCurrent()
 {
-    m_newRecord = false;
-    show(m_file.lineForUse(m_index));
+    show(m_session.currentLine());
 }
 
-QString RecordEditor::load()
+void RecordEditor::showRecord(qsizetype index)
 {
-    const QString error = m_file.load();
-    if (!error.isEmpty() || !m_file.exists())
-        return error;
-    show(m_file.lineForUse(m_index));
-    showCount();
-    return {};
+    offerToSave();
+    m_session.moveTo(index);
+    showCurrent();
+}
+
+void RecordEditor::load()
+{
+    const RecordSession::Result result = m_session.load();
+    if (!result.done()) {
+        reportFailure(result.message, false);
+        return;
+    }
+    if (m_session.fileExists())
+        showCurrent();
 }
 
 bool RecordEditor::store()
 {
-    QStringList texts;
-    for (QLineEdit *edit : m_fields)
-        texts.append(trimmedText(*edit));
-    if (texts[InvoiceLine::Name].isEmpty() || texts[InvoiceLine::Email].isEmpty()) {
-        Platform::dialogs().notice(Dialogs::NoticeKind::Warning, QStringLiteral("Datensatz unvollständig!"));
-        return false;
-    }
-    const QString line = InvoiceLine::join(texts);
-    if (m_newRecord || m_index >= m_file.count()) {
-        m_file.lines().append(line);
-        if (!writeOrUndo([this] { m_file.lines().removeLast(); }))
-            return false;
-    } else {
-        const QString previous = std::exchange(m_file.lines()[m_index], line);
-        if (!writeOrUndo([this, previous] { m_file.lines()[m_index] = previous; }))
-            return false;
-    }
-    m_newRecord = false;
-    showPosition();
-    showCount();
-    m_modified = false;
+    const RecordSession::Result result = m_session.store(fieldTexts());
+    if (!result.done())
+        return reportFailure(result.message, result.outcome == RecordSession::Outcome::Refused);
+    showPanels();
     return true;
 }
 
-// A failed write leaves the record list as the file still is, so a later save stores the record once.
-bool RecordEditor::writeOrUndo(const std::function<void()> &undo)
+// A refusal is about the input and warns; a failed read or write is an error of the file.
+bool RecordEditor::reportFailure(const QString &message, bool refused)
 {
-    const QString error = m_file.write();
-    if (error.isEmpty())
-        return true;
-    undo();
-    Platform::dialogs().notice(Dialogs::NoticeKind::Error, error);
+    Platform::dialogs().notice(refused ? Dialogs::NoticeKind::Warning : Dialogs::NoticeKind::Error, message);
     return false;
 }
 
 void RecordEditor::offerToSave()
 {
-    if (m_newRecord || m_modified)
+    if (m_session.hasUnsavedInput())
         askToStore();
 }
 
@@ -179,17 +172,17 @@ void RecordEditor::askToStore()
 
 void RecordEditor::navigateAfterSaving(const std::function<void()> &move)
 {
-    if (m_file.count() == 0)
+    if (m_session.count() == 0)
         return;
     offerToSave();
-    m_modified = false;
+    m_session.setModified(false);
     move();
 }
 
 void RecordEditor::ButtonFirstClick()
 {
     navigateAfterSaving([this] {
-        m_index = 0;
+        m_session.moveTo(0);
         showCurrent();
     });
 }
@@ -197,7 +190,7 @@ void RecordEditor::ButtonFirstClick()
 void RecordEditor::ButtonLastClick()
 {
     navigateAfterSaving([this] {
-        m_index = m_file.count() - 1;
+        m_session.moveTo(m_session.count() - 1);
         showCurrent();
     });
 }
@@ -205,11 +198,11 @@ void RecordEditor::ButtonLastClick()
 void RecordEditor::ButtonBackClick()
 {
     navigateAfterSaving([this] {
-        if (m_index <= 0) {
+        if (m_session.currentIndex() <= 0) {
             Platform::dialogs().notice(Dialogs::NoticeKind::Information, QStringLiteral("Erster Datensatz"));
             return;
         }
-        --m_index;
+        m_session.moveTo(m_session.currentIndex() - 1);
         showCurrent();
     });
 }
@@ -217,11 +210,11 @@ void RecordEditor::ButtonBackClick()
 void RecordEditor::ButtonNextClick()
 {
     navigateAfterSaving([this] {
-        if (m_index >= m_file.count() - 1) {
+        if (m_session.currentIndex() >= m_session.count() - 1) {
             Platform::dialogs().notice(Dialogs::NoticeKind::Information, QStringLiteral("Letzter Datensatz"));
             return;
         }
-        ++m_index;
+        m_session.moveTo(m_session.currentIndex() + 1);
         showCurrent();
     });
 }
@@ -233,48 +226,43 @@ void RecordEditor::ButtonSaveClick()
 
 void RecordEditor::ButtonClearClick()
 {
-    m_newRecord = true;
-    m_index = m_file.count();
+    m_session.startNew();
     clear();
 }
 
 void RecordEditor::ToolButtonDelClick()
 {
-    if (m_file.count() == 0 || !Platform::dialogs().question(QStringLiteral("Datensatz löschen?")))
+    if (m_session.count() == 0 || !Platform::dialogs().question(QStringLiteral("Datensatz löschen?")))
         return;
-    if (m_index < m_file.count()) {
-        const QString removed = m_file.lines().takeAt(m_index);
-        if (!writeOrUndo([this, removed] { m_file.lines().insert(m_index, removed); }))
-            return;
-    } else if (!writeOrUndo([] {})) {
+    const RecordSession::Result result = m_session.removeCurrent();
+    if (!result.done()) {
+        reportFailure(result.message, result.outcome == RecordSession::Outcome::Refused);
         return;
     }
-    if (m_file.count() == 0) {
+    if (m_session.count() == 0) {
         clear();
-        setPanels(QStringLiteral("0"), QStringLiteral("0"));
+        m_positionPanel.setText(QStringLiteral("0"));
+        m_countPanel.setText(QStringLiteral("0"));
     } else {
-        m_index = 0;
-        load();
+        showCurrent();
     }
-    m_newRecord = false;
-    m_modified = false;
 }
 
 void RecordEditor::ButtonUpDownClick()
 {
     QLineEdit &status = field(InvoiceLine::Status);
-    if (status.text() == kOpen) {
-        status.setText(kPaid);
+    if (status.text() == InvoiceLine::kStatusOpen) {
+        status.setText(InvoiceLine::kStatusPaid);
         field(InvoiceLine::Ende).setText(today());
     } else {
-        status.setText(kOpen);
+        status.setText(InvoiceLine::kStatusOpen);
     }
-    m_modified = true;
+    m_session.setModified(true);
 }
 
 void RecordEditor::EditReDatumEnter()
 {
-    if (m_newRecord || fieldText(InvoiceLine::ReDatum).isEmpty())
+    if (m_session.isNewRecord() || fieldText(InvoiceLine::ReDatum).isEmpty())
         field(InvoiceLine::ReDatum).setText(today());
 }
 
@@ -296,10 +284,12 @@ bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
 {
     auto *edit = static_cast<QLineEdit *>(watched);
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (!edit->isReadOnly() && TypedKey::producesCharacter(*static_cast<QKeyEvent *>(event)))
-            m_modified = true;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!edit->isReadOnly() && TypedKey::producesCharacter(key->key(), key->modifiers(), key->text()))
+            m_session.setModified(true);
         break;
+    }
     case QEvent::FocusIn:
         if (edit == &field(InvoiceLine::ReDatum) && isFieldFocusChange(event))
             EditReDatumEnter();
@@ -314,18 +304,8 @@ bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void RecordEditor::setPanels(const QString &position, const QString &count)
+void RecordEditor::showPanels()
 {
-    m_positionPanel.setText(position);
-    m_countPanel.setText(count);
-}
-
-void RecordEditor::showPosition()
-{
-    m_positionPanel.setText(QString::number(m_index + 1));
-}
-
-void RecordEditor::showCount()
-{
-    m_countPanel.setText(QString::number(m_file.count()));
+    m_positionPanel.setText(QString::number(m_session.currentIndex() + 1));
+    m_countPanel.setText(QString::number(m_session.count()));
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "register/InvoiceFile.h"
 #include "register/InvoiceLine.h"
 
 #include <QObject>
@@ -10,34 +9,33 @@
 class QLabel;
 class QLineEdit;
 class QWidget;
+class RecordSession;
 
-// The record fields of the main window: shows, stores and navigates the records of the loaded year and
-// keeps the two flags that guard unsaved input.
+// The binding of the main window's 21 record fields to the record session: values in and out, the
+// due-date colour, the typed-key rules and the boxes that report what the session did.
 class RecordEditor final : public QObject {
     Q_OBJECT
 
 public:
     // Finds the 21 fields by their object names below form.
-    RecordEditor(QWidget &form, QLabel &positionPanel, QLabel &countPanel);
+    RecordEditor(QWidget &form, RecordSession &session, QLabel &positionPanel, QLabel &countPanel);
 
-    InvoiceFile &file() { return m_file; }
-    const InvoiceFile &file() const { return m_file; }
+    RecordSession &session() const { return m_session; }
     QLineEdit &field(InvoiceLine::Field field) const { return *m_fields[field]; }
+    // The field's text trimmed, as it would be stored.
     QString fieldText(InvoiceLine::Field field) const;
 
-    bool isNewRecord() const { return m_newRecord; }
-    bool isModified() const { return m_modified; }
-    qsizetype currentIndex() const { return m_index; }
-    void setCurrentIndex(qsizetype index) { m_index = index; }
-    // Start of the year with no file: the cleared fields wait for the year's first record.
+    // Start of a year with no file: the cleared fields wait for the year's first record.
     void startNewYear();
     void resetState();
 
     void clear();
-    void show(const QString &line);
+    // Shows the session's current record.
     void showCurrent();
-    // Returns an error text when the file exists but cannot be read.
-    QString load();
+    // Replaces the shown record by the record at index, after the save question where input is unsaved.
+    void showRecord(qsizetype index);
+    // Reads the year file and shows its first record; an unreadable file is reported.
+    void load();
     bool store();
     // Asks "Änderungen speichern?" when there is unsaved input; "Ja" stores.
     void offerToSave();
@@ -60,18 +58,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void setPanels(const QString &position, const QString &count);
-    void showPosition();
-    void showCount();
+    void show(const QString &line);
+    void showPanels();
     void markDueDate(bool overdue);
-    bool writeOrUndo(const std::function<void()> &undo);
+    bool reportFailure(const QString &message, bool refused);
     void navigateAfterSaving(const std::function<void()> &move);
+    QStringList fieldTexts() const;
 
-    InvoiceFile m_file;
+    RecordSession &m_session;
     std::array<QLineEdit *, InvoiceLine::kFieldCount> m_fields{};
     QLabel &m_positionPanel;
     QLabel &m_countPanel;
-    qsizetype m_index = 0;
-    bool m_newRecord = false;
-    bool m_modified = false;
 };

@@ -2,24 +2,23 @@
 
 namespace {
 
-bool isControlLetter(const QKeyEvent &event)
+bool isControlLetter(int key, Qt::KeyboardModifiers modifiers)
 {
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    modifiers &= ~(Qt::ShiftModifier | Qt::KeypadModifier);
     // Ctrl+F belongs to the main window's search, not to the field.
-    return modifiers == Qt::ControlModifier && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z
-        && event.key() != Qt::Key_F;
+    return modifiers == Qt::ControlModifier && key >= Qt::Key_A && key <= Qt::Key_Z && key != Qt::Key_F;
 }
 
-bool isPrintable(const QString &text)
+bool isPrintable(QStringView text)
 {
     return !text.isEmpty() && text.front() >= QLatin1Char(' ') && text.front() != QChar(0x7F);
 }
 
 } // namespace
 
-bool TypedKey::producesCharacter(const QKeyEvent &event)
+bool TypedKey::producesCharacter(int key, Qt::KeyboardModifiers modifiers, QStringView text)
 {
-    switch (event.key()) {
+    switch (key) {
     case Qt::Key_Backspace:
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -32,8 +31,8 @@ bool TypedKey::producesCharacter(const QKeyEvent &event)
     default:
         break;
     }
-    if (isControlLetter(event))
+    if (isControlLetter(key, modifiers))
         return true;
-    const bool commandModifier = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    return !commandModifier && isPrintable(event.text());
+    const bool commandModifier = modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    return !commandModifier && isPrintable(text);
 }

@@ -1,4 +1,4 @@
-#include "PlatformDoubles.h"
+#include "WindowDoubles.h"
 #include "app/AppWindows.h"
 #include "register/RecordEditor.h"
 #include "settings/SettingsCipher.h"
@@ -47,7 +47,7 @@ private Q_SLOTS:
 
 void TestStartup::noSettingsFileAsksNothingAndCreatesNothing()
 {
-    PlatformDoubles doubles;
+    WindowDoubles doubles;
     AppWindows windows;
     QVERIFY(windows.start());
     QVERIFY(doubles.dialogs.log.isEmpty());
@@ -56,27 +56,27 @@ void TestStartup::noSettingsFileAsksNothingAndCreatesNothing()
 
 void TestStartup::plainSettingsAreEncipheredAtStart()
 {
-    PlatformDoubles doubles;
+    WindowDoubles doubles;
     doubles.places.putFile(kSettingsFile, plainSettings(""));
     AppWindows windows;
     QVERIFY(windows.start());
     QCOMPARE(doubles.places.fileBytes(kSettingsFile), SettingsCipher::encipher(plainSettings("")));
-    QCOMPARE(windows.main().Settings.value(SettingsLine::BackupFolder), QStringLiteral("/sicherung"));
+    QCOMPARE(windows.main().context().Settings.value(SettingsLine::BackupFolder), QStringLiteral("/sicherung"));
 }
 
 void TestStartup::mailClientFoundRewritesSettings()
 {
-    PlatformDoubles doubles;
+    WindowDoubles doubles;
     doubles.places.mailClientPath = QStringLiteral("/usr/bin/thunderbird");
     AppWindows windows;
     QVERIFY(windows.start());
-    QCOMPARE(windows.main().MailProgramm, QStringLiteral("/usr/bin/thunderbird"));
+    QCOMPARE(windows.main().context().MailProgramm, QStringLiteral("/usr/bin/thunderbird"));
     QCOMPARE(doubles.places.fileBytes(kSettingsFile), SettingsCipher::encipher(QByteArray("\r\n").repeated(10)));
 }
 
 void TestStartup::rightPasswordOpensTheRegister()
 {
-    PlatformDoubles doubles;
+    WindowDoubles doubles;
     doubles.places.putFile(kSettingsFile, SettingsCipher::encipher(plainSettings("Geheim")));
     doubles.places.putFile(QStringLiteral("2024rech.csv"), kRecord);
     doubles.dialogs.windowHandlers.enqueue(enter({QStringLiteral("geheim"), QStringLiteral("  Geheim ")}));
@@ -93,7 +93,7 @@ void TestStartup::rightPasswordOpensTheRegister()
 
 void TestStartup::fourWrongPasswordsEndBeforeTheFileIsRead()
 {
-    PlatformDoubles doubles;
+    WindowDoubles doubles;
     doubles.places.putFile(kSettingsFile, SettingsCipher::encipher(plainSettings("Geheim")));
     doubles.places.putFile(QStringLiteral("2024rech.csv"), kRecord);
     doubles.dialogs.windowHandlers.enqueue(enter(QStringList(4, QStringLiteral("falsch"))));
@@ -104,7 +104,7 @@ void TestStartup::fourWrongPasswordsEndBeforeTheFileIsRead()
                         [](int code) { return code == 0; }));
     QCOMPARE(doubles.dialogs.lastText(), QStringLiteral("Drei Fehleingaben. Programm wird in zehn Sekunden beendet!"));
     QVERIFY(!windows.main().isVisible());
-    QVERIFY(windows.main().editor().file().lines().isEmpty());
+    QVERIFY(windows.main().session().lines().isEmpty());
     QCOMPARE(windows.main().findChild<QLineEdit *>(QStringLiteral("EditName"))->text(), QString());
 }
 

@@ -1,5 +1,5 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
-#include "PlatformDoubles.h"
+#include "WindowDoubles.h"
 #include "app/AppWindows.h"
 #include "settings/TFormLogin.h"
 
@@ -10,7 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    PlatformDoubles doubles;
+    WindowDoubles doubles;
     doubles.places.putFile(QStringLiteral("2024rech.csv"),
                            "Strom;05.01.2024;123,45;14;19.01.2024;R-1;Abschlag;Stadtwerke;info@stadtwerke.de;"
                            "www.stadtwerke.de;12345;Musterstadt;Hauptstr.;DE;0123 4567;;DE02 1203 0000 0000 2020 51;"

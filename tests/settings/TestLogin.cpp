@@ -1,4 +1,4 @@
-#include "PlatformDoubles.h"
+#include "WindowDoubles.h"
 #include "settings/LoginGate.h"
 #include "settings/TFormLogin.h"
 
@@ -52,7 +52,7 @@ void TestLogin::checksTheTrimmedEntryExactly()
 {
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
-    PlatformDoubles platform;
+    WindowDoubles platform;
     TFormLogin login;
     platform.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         QTest::keyClicks(&entry(window), typed);
@@ -68,7 +68,7 @@ void TestLogin::checksTheTrimmedEntryExactly()
 
 void TestLogin::fourthWrongEntryEndsTheProgram()
 {
-    PlatformDoubles platform;
+    WindowDoubles platform;
     TFormLogin login;
     platform.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         for (const char *wrong : {"a", "b", "c"}) {
@@ -108,7 +108,7 @@ void TestLogin::cancelEndsTheProgramAtOnce_data()
 void TestLogin::cancelEndsTheProgramAtOnce()
 {
     QFETCH(bool, byEscape);
-    PlatformDoubles platform;
+    WindowDoubles platform;
     TFormLogin login;
     platform.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         QTest::keyClicks(&entry(window), kPassword);
@@ -125,7 +125,7 @@ void TestLogin::cancelEndsTheProgramAtOnce()
 
 void TestLogin::closeBoxLeavesTheEndToStartUp()
 {
-    PlatformDoubles platform;
+    WindowDoubles platform;
     TFormLogin login;
     platform.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         window.close();
@@ -138,7 +138,7 @@ void TestLogin::closeBoxLeavesTheEndToStartUp()
 
 void TestLogin::maskButtonAppearsWithFirstKeyAndKeepsItsState()
 {
-    PlatformDoubles platform;
+    WindowDoubles platform;
     TFormLogin login;
     platform.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         QPushButton &mask = button(window, "ButtonMask");
@@ -168,7 +168,7 @@ void TestLogin::maskButtonAppearsWithFirstKeyAndKeepsItsState()
 
 void TestLogin::f1ShowsLoginHelp()
 {
-    PlatformDoubles platform;
+    WindowDoubles platform;
     TFormLogin login;
     platform.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         QTest::keyClick(&entry(window), Qt::Key_F1);
@@ -182,7 +182,7 @@ void TestLogin::f1ShowsLoginHelp()
 
 void TestLogin::noPasswordShowsNoWindow()
 {
-    PlatformDoubles platform;
+    WindowDoubles platform;
     TFormLogin login;
     QVERIFY(LoginGate::admit(login, QString()));
     QVERIFY(platform.dialogs.log.isEmpty());

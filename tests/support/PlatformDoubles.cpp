@@ -5,16 +5,32 @@
 #include <QDir>
 #include <QFile>
 
-void RecordingShell::open(const QString &target) { calls.append(QStringLiteral("open ") + target); }
-
-void RecordingShell::start(const QString &program, const QString &parameters)
+bool RecordingShell::open(const QString &target)
 {
-    calls.append(QStringLiteral("start %1 %2").arg(program, parameters));
+    calls.append(QStringLiteral("open ") + target);
+    return succeeds;
 }
 
-void RecordingShell::openFolder(const QString &folder) { calls.append(QStringLiteral("folder ") + folder); }
+bool RecordingShell::start(const QString &program, const QStringList &arguments)
+{
+    QString call = QStringLiteral("start ") + program;
+    for (const QString &argument : arguments)
+        call += QStringLiteral(" [%1]").arg(argument);
+    calls.append(call);
+    return succeeds;
+}
 
-void RecordingShell::startNewInstance() { calls.append(QStringLiteral("restart")); }
+bool RecordingShell::openFolder(const QString &folder)
+{
+    calls.append(QStringLiteral("folder ") + folder);
+    return succeeds;
+}
+
+bool RecordingShell::startNewInstance()
+{
+    calls.append(QStringLiteral("restart"));
+    return succeeds;
+}
 
 TempDataFolder::TempDataFolder()
     : m_previousXdg(qgetenv("XDG_DATA_HOME"))

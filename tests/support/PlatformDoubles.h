@@ -13,11 +13,13 @@
 
 class RecordingShell final : public Shell {
 public:
-    QStringList calls; // "open <target>", "start <program> <parameters>", "folder <path>", "restart"
-    void open(const QString &target) override;
-    void start(const QString &program, const QString &parameters) override;
-    void openFolder(const QString &folder) override;
-    void startNewInstance() override;
+    // "open <target>", "start <program> [<argument>] [<argument>]...", "folder <path>", "restart"
+    QStringList calls;
+    bool succeeds = true; // what every call reports back
+    bool open(const QString &target) override;
+    bool start(const QString &program, const QStringList &arguments) override;
+    bool openFolder(const QString &folder) override;
+    bool startNewInstance() override;
 };
 
 // A fresh data folder below a temporary XDG_DATA_HOME; the data folder itself is not created.

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "register/InvoiceFile.h"
+
+#include <QObject>
+#include <QStringList>
+
+// "The shown record": the record list of the loaded year, the current index and the two flags that
+// guard unsaved input. It performs every change of the list and tells what came of it instead of
+// showing boxes; every change of the list or of the current index is announced, so views of the list
+// stay in step without reaching into it.
+class RecordSession final : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Outcome { Done, Refused, ReadFailed, WriteFailed };
+    struct Result {
+        Outcome outcome = Outcome::Done;
+        QString message; // for the user, when not done
+        bool done() const { return outcome == Outcome::Done; }
+    };
+
+    explicit RecordSession(QObject *parent = nullptr);
+
+    // The year file the list belongs to; the list is emptied until load() reads it.
+    void setPath(const QString &path);
+    const QString &path() const { return m_file.path(); }
+    bool fileExists() const { return m_file.exists(); }
+    // Reads the year file and goes to its first record. A missing file leaves the list empty; a file
+    // that cannot be read leaves the index where it was.
+    Result load();
+
+    qsizetype count() const { return m_file.count(); }
+    const QStringList &lines() const { return m_file.lines(); }
+    // The line at index cut to the length a record may use; empty past the end.
+    QString lineForUse(qsizetype index) const { return m_file.lineForUse(index); }
+    QString currentLine() const { return lineForUse(m_index); }
+
+    qsizetype currentIndex() const { return m_index; }
+    bool isNewRecord() const { return m_newRecord; }
+    bool isModified() const { return m_modified; }
+    bool hasUnsavedInput() const { return m_newRecord || m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+
+    // The next record will be appended: index past the end, new-record flag set, nothing modified.
+    void startNew();
+    // Shows the record at index (which may lie past the end, as after a failed load); clears both flags.
+    void moveTo(qsizetype index);
+    // Back to the state before any year is loaded: first position, no flags.
+    void reset();
+
+    // Stores the 21 trimmed field texts at the current index, or appends them for a new record.
+    Result store(const QStringList &fields);
+    // Removes the current record and goes back to the first.
+    Result removeCurrent();
+
+Q_SIGNALS:
+    void listChanged();
+    void currentIndexChanged(qsizetype index);
+
+private:
+    Result writeOrUndo(const std::function<void()> &undo);
+    void setIndex(qsizetype index);
+
+    InvoiceFile m_file;
+    qsizetype m_index = 0;
+    bool m_newRecord = false;
+    bool m_modified = false;
+};

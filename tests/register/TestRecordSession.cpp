@@ -1,0 +1,172 @@
+#include "PlatformDoubles.h"
+#include "register/InvoiceLine.h"
+#include "register/RecordSession.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestRecordSession : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void changesHaveTheirOutcomeAndFlags_data();
+    void changesHaveTheirOutcomeAndFlags();
+    void failedWriteKeepsListAndFlags_data();
+    void failedWriteKeepsListAndFlags();
+    void unreadableFileIsReported();
+    void missingFileGivesEmptyList();
+
+private:
+    static QStringList record(const QString &name);
+    QString yearPath() const;
+
+    std::unique_ptr<PlatformDoubles> m_doubles;
+    std::unique_ptr<RecordSession> m_session;
+};
+
+QStringList TestRecordSession::record(const QString &name)
+{
+    QStringList fields(InvoiceLine::kFieldCount);
+    fields[InvoiceLine::Name] = name;
+    fields[InvoiceLine::Email] = name.isEmpty() ? QString() : QStringLiteral("a@b.de");
+    fields[InvoiceLine::Status] = QStringLiteral("Offen");
+    return fields;
+}
+
+QString TestRecordSession::yearPath() const
+{
+    return m_doubles->places.dataFolder() + QStringLiteral("2024rech.csv");
+}
+
+void TestRecordSession::init()
+{
+    m_doubles = std::make_unique<PlatformDoubles>();
+    m_doubles->places.putFile(QStringLiteral("2024rech.csv"),
+                              InvoiceLine::join(record("A")).toLatin1() + "\r\n"
+                                  + InvoiceLine::join(record("B")).toLatin1() + "\r\n");
+    m_session = std::make_unique<RecordSession>();
+    m_session->setPath(yearPath());
+    QVERIFY(m_session->load().done());
+}
+
+void TestRecordSession::cleanup()
+{
+    m_session.reset();
+    m_doubles.reset();
+}
+
+// Each step starts on record 2 of "A", "B" with typed input and reports what the list, the index and the
+// flags are after it, and which announcements came.
+void TestRecordSession::changesHaveTheirOutcomeAndFlags_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("newRecord");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("listSignals");
+    QTest::addColumn<int>("indexSignals");
+    using O = RecordSession::Outcome;
+    QTest::newRow("store replaces") << "store C" << int(O::Done) << QStringList{"A", "C"} << 1 << false << false << 1 << 0;
+    QTest::newRow("store without name") << "store " << int(O::Refused) << QStringList{"A", "B"} << 1 << false << true << 0 << 0;
+    QTest::newRow("new then store appends") << "new+store C" << int(O::Done) << QStringList{"A", "B", "C"} << 2 << false << false << 1 << 1;
+    QTest::newRow("new") << "new" << int(O::Done) << QStringList{"A", "B"} << 2 << true << false << 0 << 1;
+    QTest::newRow("remove") << "remove" << int(O::Done) << QStringList{"A"} << 0 << false << false << 1 << 1;
+    QTest::newRow("move") << "move 0" << int(O::Done) << QStringList{"A", "B"} << 0 << false << false << 0 << 1;
+}
+
+void TestRecordSession::changesHaveTheirOutcomeAndFlags()
+{
+    QFETCH(QString, step);
+    QFETCH(int, outcome);
+    QFETCH(QStringList, names);
+    QFETCH(int, index);
+    QFETCH(bool, newRecord);
+    QFETCH(bool, modified);
+    QFETCH(int, listSignals);
+    QFETCH(int, indexSignals);
+    RecordSession &session = *m_session;
+    session.moveTo(1);
+    session.setModified(true);
+    QSignalSpy listSpy(&session, &RecordSession::listChanged);
+    QSignalSpy indexSpy(&session, &RecordSession::currentIndexChanged);
+
+    RecordSession::Result result;
+    if (step.startsWith(QLatin1String("new")))
+        session.startNew();
+    if (step.contains(QLatin1String("store")))
+        result = session.store(record(step.section(QLatin1Char(' '), 1)));
+    else if (step == QLatin1String("remove"))
+        result = session.removeCurrent();
+    else if (step.startsWith(QLatin1String("move")))
+        session.moveTo(step.section(QLatin1Char(' '), 1).toInt());
+
+    QCOMPARE(int(result.outcome), outcome);
+    QStringList stored;
+    for (const QString &line : session.lines())
+        stored.append(InvoiceLine::split(line)[InvoiceLine::Name]);
+    QCOMPARE(stored, names);
+    QCOMPARE(session.currentIndex(), index);
+    QCOMPARE(session.isNewRecord(), newRecord);
+    QCOMPARE(session.isModified(), modified);
+    QCOMPARE(listSpy.size(), listSignals);
+    QCOMPARE(indexSpy.size(), indexSignals);
+    // What the session holds is what the file holds.
+    RecordSession reread;
+    reread.setPath(yearPath());
+    QVERIFY(reread.load().done());
+    QCOMPARE(reread.lines(), session.lines());
+}
+
+void TestRecordSession::failedWriteKeepsListAndFlags_data()
+{
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("store") << false;
+    QTest::newRow("remove") << true;
+}
+
+// A folder where the file should be makes every write fail.
+void TestRecordSession::failedWriteKeepsListAndFlags()
+{
+    QFETCH(bool, remove);
+    RecordSession &session = *m_session;
+    session.moveTo(1);
+    session.setModified(true);
+    const QStringList before = session.lines();
+    QVERIFY(QFile::remove(yearPath()));
+    QVERIFY(QDir().mkpath(yearPath()));
+    QSignalSpy listSpy(&session, &RecordSession::listChanged);
+
+    const RecordSession::Result result = remove ? session.removeCurrent() : session.store(record("C"));
+
+    QCOMPARE(result.outcome, RecordSession::Outcome::WriteFailed);
+    QVERIFY(result.message.contains(yearPath()));
+    QCOMPARE(session.lines(), before);
+    QCOMPARE(session.currentIndex(), 1);
+    QVERIFY(session.isModified());
+    QCOMPARE(listSpy.size(), 0);
+}
+
+void TestRecordSession::unreadableFileIsReported()
+{
+    QVERIFY(QFile::remove(yearPath()));
+    QVERIFY(QDir().mkpath(yearPath()));
+    const RecordSession::Result result = m_session->load();
+    QCOMPARE(result.outcome, RecordSession::Outcome::ReadFailed);
+    QVERIFY(!result.message.isEmpty());
+}
+
+void TestRecordSession::missingFileGivesEmptyList()
+{
+    m_session->setPath(m_doubles->places.dataFolder() + QStringLiteral("2023rech.csv"));
+    QVERIFY(m_session->load().done());
+    QCOMPARE(m_session->count(), 0);
+    QVERIFY(!m_session->fileExists());
+}
+
+QTEST_GUILESS_MAIN(TestRecordSession)
+#include "TestRecordSession.moc"
