@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/TFormLizenz.h"
+#include "documents/TFormDocs.h"
+#include "documents/TFormFInfo.h"
 #include "settings/TFormLogin.h"
 
 // Every window of the program, created once at start in a fixed order with the main window first,
@@ -13,6 +15,10 @@ public:
     bool start();
 
 private:
+    void Dokumente1Click();
+
     TFormLizenz m_main;
+    TFormDocs m_docs;
     TFormLogin m_login;
+    TFormFInfo m_finfo;
 };

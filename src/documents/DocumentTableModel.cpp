@@ -62,10 +62,25 @@ void DocumentTableModel::sortBy(int column, Qt::SortOrder order)
     Q_EMIT layoutAboutToBeChanged();
     QList<Row> sorted;
     sorted.reserve(m_rows.size());
-    for (const int row : positions)
+    std::vector<int> newRowOf(m_rows.size());
+    for (const int row : positions) {
+        newRowOf[row] = static_cast<int>(sorted.size());
         sorted.append(std::move(m_rows[row]));
+    }
     m_rows = std::move(sorted);
+    followRows(newRowOf);
     Q_EMIT layoutChanged();
+}
+
+// The selection stays on the entry it was on.
+void DocumentTableModel::followRows(const std::vector<int> &newRowOf)
+{
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after.append(index.isValid() ? createIndex(newRowOf[index.row()], index.column()) : index);
+    changePersistentIndexList(before, after);
 }
 
 int DocumentTableModel::rowCount(const QModelIndex &parent) const

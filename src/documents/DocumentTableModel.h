@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <vector>
+
 // The rows of the documents window: one per line of the list, each remembering its own line, so opening
 // and deleting act on that line whatever the shown order.
 class DocumentTableModel final : public QAbstractTableModel {
@@ -37,6 +39,7 @@ private:
         QString date;
     };
     QString textOf(int row, int column) const;
+    void followRows(const std::vector<int> &newRowOf);
 
     QList<Row> m_rows;
     int m_sortColumn = Empty;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class TFormFInfo;
+}
+
+// One document's name, folder, size and full path; a click on the path opens the document.
+class TFormFInfo final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFormFInfo(QWidget *parent = nullptr);
+    ~TFormFInfo() override;
+
+    // Fills the labels for the document at path, shown in the list as shownName.
+    void setDocument(const QString &path, const QString &shownName);
+    QString link() const { return m_link; }
+
+public Q_SLOTS:
+    void LabelLinkClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showElided(const QString &labelName, const QString &text);
+
+    std::unique_ptr<Ui::TFormFInfo> ui;
+    QString m_link;
+};
