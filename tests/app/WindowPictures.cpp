@@ -1,9 +1,13 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
+#include "documents/TFormDocs.h"
+#include "documents/TFormFInfo.h"
 #include "settings/TFormLogin.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QTest>
 
@@ -30,5 +34,28 @@ int main(int argc, char *argv[])
     QTest::keyClicks(login.findChild<QWidget *>(QStringLiteral("Edit1")), QStringLiteral("geheim"));
     QTest::qWait(50);
     login.grab().save(folder + QStringLiteral("/login.png"));
+
+    const QString documents = doubles.places.root() + QStringLiteral("/Belege/");
+    QDir().mkpath(documents);
+    QStringList lines;
+    for (const char *name : {"Rechnung Stadtwerke März.pdf", "Zählerstand.jpg", "Mahnung.pdf"}) {
+        QFile file(documents + QString::fromUtf8(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray(2345678, 'x'));
+        lines.append(file.fileName());
+    }
+    lines.insert(2, documents + QStringLiteral("Vertrag.pdf"));
+    doubles.places.putFile(QStringLiteral("stadtwRE202417.dat"), (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8().prepend("\xEF\xBB\xBF"));
+    TFormFInfo info;
+    TFormDocs docs(info);
+    docs.Unternehmen = QStringLiteral("stadtwRE202417");
+    docs.DatenPfad = doubles.places.dataFolder();
+    docs.show();
+    QTest::qWait(50);
+    docs.grab().save(folder + QStringLiteral("/documents.png"));
+    info.setDocument(lines.first(), QStringLiteral("Rechnung Stadtwerke März.pdf"));
+    info.show();
+    QTest::qWait(50);
+    info.grab().save(folder + QStringLiteral("/file-info.png"));
     return 0;
 }
