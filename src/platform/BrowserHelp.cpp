@@ -1,7 +1,7 @@
 #include "platform/BrowserHelp.h"
 
-#include "platform/Platform.h"
 #include "platform/Places.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Regional.h"
+#include "platform/TextTrim.h"
 #include "register/DueDate.h"
 #include "register/RecordSession.h"
-#include "platform/TextTrim.h"
 #include "register/TypedKey.h"
 #include "register/UpperCaseValidator.h"
 
@@ -282,7 +282,10 @@ void RecordEditor::EditFristExit()
 
 bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *edit = static_cast<QLineEdit *>(watched);
+    // While a field is destroyed it is no longer a QLineEdit but still gets events.
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);

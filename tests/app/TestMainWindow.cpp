@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -566,6 +567,12 @@ void TestMainWindow::helpKeyAndPictures()
         m_windows->main().TimerAdsTimer();
     }
     QCOMPARE(shown, (QStringList{"Image1", "Image2", "Image3", "Image1"}));
+    // The rotation runs by itself, every ten seconds.
+    const QList<QTimer *> timers = m_windows->main().findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(timers.size(), 1);
+    QVERIFY(timers[0]->isActive());
+    QCOMPARE(timers[0]->interval(), 10000);
+    QVERIFY(!timers[0]->isSingleShot());
 }
 
 QTEST_MAIN(TestMainWindow)
