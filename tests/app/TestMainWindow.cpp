@@ -129,6 +129,7 @@ void TestMainWindow::click(const char *name) const
 void TestMainWindow::type(const char *name, const QString &text) const
 {
     field(name).setFocus(Qt::OtherFocusReason); // a tab would select the text and typing replace it
+    field(name).end(false);                     // as a click behind the text does
     // Key by key with its text, as a keyboard sends it; QTest's own typing knows only ASCII.
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, &field(name), Qt::Key(c.toUpper().unicode()), c, Qt::NoModifier);
