@@ -11,9 +11,7 @@ namespace {
 
 bool windows1252Holds(const QString &text)
 {
-    QByteArray bytes;
-    Windows1252::appendEncoded(text, bytes);
-    return Windows1252::decode(bytes.constData(), bytes.size()) == text;
+    return Windows1252::firstUnencodable(text) < 0;
 }
 
 // A control character would split the line or vanish from it; either way the link would be lost.
