@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QShowEvent>
 #include <QShortcut>
@@ -58,7 +59,8 @@ void TFormDocs::setUpStatusBar()
     auto *first = new QWidget(ui->StatusBar1);
     first->setFixedWidth(1);
     ui->StatusBar1->addWidget(first);
-    m_panel = new QWidget(ui->StatusBar1);
+    // A label holds the text; the window paints it itself.
+    m_panel = new QLabel(ui->StatusBar1);
     m_panel->setObjectName(QStringLiteral("StatusPanel1"));
     m_panel->setFixedWidth(kPanelWidth);
     m_panel->installEventFilter(this);
@@ -216,8 +218,8 @@ void TFormDocs::selectRow(int row)
 
 void TFormDocs::showPanelText(const QString &text)
 {
-    m_panelShows = text;
-    m_panel->update();
+    m_panel->setText(text);
+    m_panel->repaint();
 }
 
 bool TFormDocs::eventFilter(QObject *watched, QEvent *event)
@@ -237,6 +239,7 @@ void TFormDocs::paintPanel()
     QFont font(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 10);
     font.setItalic(true);
     painter.setFont(font);
-    const int indent = std::max<int>(0, qRound(m_panel->width() / 2.0) - 3 * m_panelShows.size());
-    painter.drawText(m_panel->rect().adjusted(indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, m_panelShows);
+    const QString text = m_panel->text();
+    const int indent = std::max<int>(0, qRound(m_panel->width() / 2.0) - 3 * text.size());
+    painter.drawText(m_panel->rect().adjusted(indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <memory>
 
+class QLabel;
 class TFormFInfo;
 
 namespace Ui {
@@ -66,6 +67,5 @@ private:
     DocumentList m_list;
     DocumentTableModel m_model;
     DocumentSearch m_search;
-    QWidget *m_panel = nullptr;
-    QString m_panelShows;
+    QLabel *m_panel = nullptr;
 };
