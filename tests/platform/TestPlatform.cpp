@@ -1,4 +1,5 @@
 #include "PlatformDoubles.h"
+#include "platform/BrowserHelp.h"
 #include "platform/Regional.h"
 #include "platform/SystemReason.h"
 #include "platform/TextFile.h"
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void systemReasonsInGerman_data();
     void systemReasonsInGerman();
     void writesWithOwnerOnlyPermissions();
+    void helpWithoutBrowserSaysSo();
 };
 
 void TestPlatform::splitsLinesAtEveryBreak_data()
@@ -225,6 +227,19 @@ void TestPlatform::writesWithOwnerOnlyPermissions()
     QCOMPARE(QFileInfo(path).permissions() & groupAndOthers, QFileDevice::Permissions());
     QCOMPARE(QFileInfo(path).permissions() & ownerOnly, ownerOnly);
     QCOMPARE(doubles.places.fileBytes(QStringLiteral("geheim.ini")), QByteArray("neu"));
+}
+
+void TestPlatform::helpWithoutBrowserSaysSo()
+{
+    PlatformDoubles doubles;
+    doubles.shell.succeeds = false;
+    BrowserHelp().show(60);
+    QCOMPARE(doubles.shell.calls.size(), 1);
+    QVERIFY(doubles.shell.calls[0].endsWith(QStringLiteral("help/zettmar.html#context-60")));
+    QCOMPARE(doubles.dialogs.log.size(), 1);
+    QCOMPARE(doubles.dialogs.log[0].kind, QStringLiteral("error"));
+    QCOMPARE(doubles.dialogs.log[0].text, QStringLiteral("Die Hilfe kann nicht angezeigt werden: Es wurde kein "
+                                                         "Programm zum Anzeigen von Webseiten gefunden."));
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)
