@@ -1,0 +1,48 @@
+#include "backup/FailureText.h"
+
+#include <QtGlobal>
+#include <cerrno>
+#include <zip.h>
+
+QString FailureText::ofSystem(int errorNumber)
+{
+    switch (errorNumber) {
+    case EACCES:
+    case EPERM: return QStringLiteral("Zugriff verweigert");
+    case ENOENT: return QStringLiteral("Datei oder Verzeichnis nicht gefunden");
+    case ENOSPC: return QStringLiteral("Kein Platz mehr auf dem Datenträger");
+    case EROFS: return QStringLiteral("Das Laufwerk ist schreibgeschützt");
+    case EISDIR: return QStringLiteral("Das Ziel ist ein Verzeichnis");
+    case ENOTDIR: return QStringLiteral("Ein Teil des Pfades ist kein Verzeichnis");
+    case EEXIST: return QStringLiteral("Die Datei existiert bereits");
+    case EIO: return QStringLiteral("Ein-/Ausgabefehler");
+    case EXDEV: return QStringLiteral("Verschieben zwischen Laufwerken nicht möglich");
+    default: return qt_error_string(errorNumber);
+    }
+}
+
+QString FailureText::ofZipCode(int zipErrorCode)
+{
+    switch (zipErrorCode) {
+    case ZIP_ER_CRC: return QStringLiteral("Prüfsummenfehler, das Archiv ist beschädigt");
+    case ZIP_ER_NOZIP: return QStringLiteral("Keine ZIP-Datei");
+    case ZIP_ER_INCONS:
+    case ZIP_ER_COMPRESSED_DATA: return QStringLiteral("Das Archiv ist beschädigt");
+    case ZIP_ER_EOF: return QStringLiteral("Das Archiv endet vorzeitig");
+    case ZIP_ER_COMPNOTSUPP: return QStringLiteral("Kompressionsverfahren wird nicht unterstützt");
+    case ZIP_ER_ENCRNOTSUPP:
+    case ZIP_ER_NOPASSWD:
+    case ZIP_ER_WRONGPASSWD: return QStringLiteral("Verschlüsselte Archive werden nicht unterstützt");
+    case ZIP_ER_MEMORY: return QStringLiteral("Nicht genug Arbeitsspeicher");
+    case ZIP_ER_NOENT: return QStringLiteral("Datei nicht gefunden");
+    case ZIP_ER_CANCELLED: return QStringLiteral("Abgebrochen");
+    default: return QStringLiteral("Fehler im ZIP-Archiv (%1)").arg(zipErrorCode);
+    }
+}
+
+QString FailureText::ofZip(const zip_error *error)
+{
+    if (zip_error_system_type(error) == ZIP_ET_SYS && zip_error_code_system(error) != 0)
+        return ofSystem(zip_error_code_system(error));
+    return ofZipCode(zip_error_code_zip(error));
+}
