@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/TFormLizenz.h"
+#include "backup/TFormBackup.h"
+#include "backup/TFormHistory.h"
+#include "backup/TFormRestInf.h"
 #include "settings/TFormLogin.h"
 
 // Every window of the program, created once at start in a fixed order with the main window first,
@@ -9,10 +12,15 @@ class AppWindows {
 public:
     AppWindows();
     TFormLizenz &main() { return m_main; }
+    TFormBackup &backup() { return m_backup; }
     // Runs the start-up and shows the main window; false when the program was ended instead.
     bool start();
 
 private:
     TFormLizenz m_main;
+    // The backup window opens the two windows created after it; it only keeps references to them.
+    TFormBackup m_backup{m_history, m_restInf};
+    TFormHistory m_history;
+    TFormRestInf m_restInf{m_main};
     TFormLogin m_login;
 };

@@ -386,8 +386,6 @@ void TestBackupCore::searchesHistory_data()
     QTest::addColumn<int>("searches"); // the first, then F3
     QTest::addColumn<int>("lastStart"); // -1: not found
 
-    const QString text = QStringLiteral("05.03.2024 | /s/Rech.zip\n06.03.2024 | /s/rech2.zip");
-    Q_UNUSED(text)
     QTest::newRow("capitals") << "RECH" << 1 << 16;
     QTest::newRow("F3 finds the next") << "rech" << 2 << 41;
     QTest::newRow("F3 after the last hit") << "rech" << 3 << -1;
