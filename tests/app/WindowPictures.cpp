@@ -2,6 +2,7 @@
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
 #include "settings/TFormLogin.h"
+#include "BackupPictures.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -30,5 +31,6 @@ int main(int argc, char *argv[])
     QTest::keyClicks(login.findChild<QWidget *>(QStringLiteral("Edit1")), QStringLiteral("geheim"));
     QTest::qWait(50);
     login.grab().save(folder + QStringLiteral("/login.png"));
+    BackupPictures::save(doubles, windows.backup(), windows.main(), folder);
     return 0;
 }
