@@ -75,6 +75,7 @@ private Q_SLOTS:
     void choosesDestinationFolder();
     void keysAndClosing();
     void showsAndSearchesHistory();
+    void reportsFailedRestartBeforeTheEnd();
 
 private:
     // Opens the backup window as the settings window does and runs act on it.
@@ -409,6 +410,20 @@ void TestBackupWindow::showsAndSearchesHistory()
     });
     QCOMPARE(fileBytes(m_data + QStringLiteral("backhist.dat")), QByteArray());
     QCOMPARE(control<QPlainTextEdit>(*m_history, "Memo1").toPlainText(), QString());
+}
+
+void TestBackupWindow::reportsFailedRestartBeforeTheEnd()
+{
+    m_doubles->shell.succeeds = false;
+    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &notice) {
+        click(notice, "SpeedButton1");
+        QCOMPARE(m_doubles->process.endCodes, QList<int>{0});
+    });
+    Platform::dialogs().exec(*m_restInf);
+    QCOMPARE(m_doubles->shell.calls, QStringList{QStringLiteral("restart")});
+    QCOMPARE(m_doubles->dialogs.log.last().kind, QStringLiteral("error"));
+    QCOMPARE(m_doubles->dialogs.lastText(), QStringLiteral("Das Programm konnte nicht neu gestartet werden. "
+                                                          "Bitte starten Sie zettmar von Hand."));
 }
 
 QTEST_MAIN(TestBackupWindow)
