@@ -1,6 +1,7 @@
 #include "backup/ArchiveWriter.h"
 
 #include "backup/FailureText.h"
+#include "platform/SystemReason.h"
 
 #include <QFile>
 #include <cerrno>
@@ -31,7 +32,7 @@ QString addEntry(zip_t *archive, const ArchiveEntry &entry)
 {
     QFile probe(entry.path);
     if (!probe.open(QIODevice::ReadOnly))
-        return fileFailure(entry, probe.errorString());
+        return fileFailure(entry, SystemReason::german(probe.errorString()));
     probe.close();
     zip_source_t *source = zip_source_file(archive, QFile::encodeName(entry.path).constData(), 0, -1);
     if (!source)

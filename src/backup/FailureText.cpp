@@ -1,24 +1,13 @@
 #include "backup/FailureText.h"
 
-#include <QtGlobal>
-#include <cerrno>
+#include "platform/SystemReason.h"
+
+#include <cstring>
 #include <zip.h>
 
 QString FailureText::ofSystem(int errorNumber)
 {
-    switch (errorNumber) {
-    case EACCES:
-    case EPERM: return QStringLiteral("Zugriff verweigert");
-    case ENOENT: return QStringLiteral("Datei oder Verzeichnis nicht gefunden");
-    case ENOSPC: return QStringLiteral("Kein Platz mehr auf dem Datenträger");
-    case EROFS: return QStringLiteral("Das Laufwerk ist schreibgeschützt");
-    case EISDIR: return QStringLiteral("Das Ziel ist ein Verzeichnis");
-    case ENOTDIR: return QStringLiteral("Ein Teil des Pfades ist kein Verzeichnis");
-    case EEXIST: return QStringLiteral("Die Datei existiert bereits");
-    case EIO: return QStringLiteral("Ein-/Ausgabefehler");
-    case EXDEV: return QStringLiteral("Verschieben zwischen Laufwerken nicht möglich");
-    default: return qt_error_string(errorNumber);
-    }
+    return SystemReason::german(QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
 
 QString FailureText::ofZipCode(int zipErrorCode)

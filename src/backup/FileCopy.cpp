@@ -1,5 +1,7 @@
 #include "backup/FileCopy.h"
 
+#include "platform/SystemReason.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -17,11 +19,11 @@ QString streamInto(QFile &from, QSaveFile &to, const FileCopy::Progress &progres
     for (;;) {
         const qint64 read = from.read(chunk.data(), kChunk);
         if (read < 0)
-            return from.errorString();
+            return SystemReason::german(from.errorString());
         if (read == 0)
             return {};
         if (to.write(chunk.constData(), read) != read)
-            return to.errorString();
+            return SystemReason::german(to.errorString());
         copied += read;
         if (progress && size > 0)
             progress(double(copied) / double(size));
@@ -34,18 +36,18 @@ QString FileCopy::copy(const QString &source, const QString &target, const Progr
 {
     QFile from(source);
     if (!from.open(QIODevice::ReadOnly))
-        return from.errorString();
+        return SystemReason::german(from.errorString());
     QSaveFile to(target);
     to.setDirectWriteFallback(false);
     if (!to.open(QIODevice::WriteOnly))
-        return to.errorString();
+        return SystemReason::german(to.errorString());
     const QString failure = streamInto(from, to, progress);
     if (!failure.isEmpty()) {
         to.cancelWriting();
         return failure;
     }
     if (!to.commit())
-        return to.errorString();
+        return SystemReason::german(to.errorString());
     QFile copied(target);
     if (copied.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         copied.setFileTime(from.fileTime(QFileDevice::FileModificationTime), QFileDevice::FileModificationTime);

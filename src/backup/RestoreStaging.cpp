@@ -3,6 +3,7 @@
 #include "backup/EntryPath.h"
 #include "backup/FailureText.h"
 #include "backup/FileCopy.h"
+#include "platform/SystemReason.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -59,7 +60,7 @@ QString writeEntry(zip_file_t *entry, QFile &out, zip_uint64_t size)
         if (read == 0)
             break;
         if (out.write(chunk.constData(), read) != read)
-            return out.errorString();
+            return SystemReason::german(out.errorString());
         total += static_cast<zip_uint64_t>(read);
     }
     if (total != size)
@@ -81,7 +82,7 @@ QString RestoreStaging::setUpFailure() const
 {
     if (!QFileInfo(m_dataFolder).isDir())
         return failureOf(m_dataFolder, QStringLiteral("Verzeichnis nicht gefunden"));
-    return m_staging.isValid() ? QString() : failureOf(m_dataFolder, m_staging.errorString());
+    return m_staging.isValid() ? QString() : failureOf(m_dataFolder, SystemReason::german(m_staging.errorString()));
 }
 
 QString RestoreStaging::stage(const QString &chosen, const Progress &progress)
@@ -148,13 +149,14 @@ QString RestoreStaging::stageEntry(zip_t *archive, zip_uint64_t index, const QSt
         return FailureText::ofZip(zip_get_error(archive));
     const QString staged = nextStagedPath();
     QFile out(staged);
-    QString failure = out.open(QIODevice::WriteOnly) ? writeEntry(entry, out, stat.size) : out.errorString();
+    QString failure = out.open(QIODevice::WriteOnly) ? writeEntry(entry, out, stat.size)
+                                                     : SystemReason::german(out.errorString());
     zip_fclose(entry);
     if (failure.isEmpty() && (stat.valid & ZIP_STAT_MTIME))
         out.setFileTime(QDateTime::fromSecsSinceEpoch(stat.mtime), QFileDevice::FileModificationTime);
     out.close();
     if (failure.isEmpty() && out.error() != QFileDevice::NoError)
-        failure = out.errorString();
+        failure = SystemReason::german(out.errorString());
     if (failure.isEmpty())
         m_placements.append({staged, target, {}, false});
     return failure;
