@@ -4,7 +4,6 @@
 #include "platform/SystemReason.h"
 
 #include <QFile>
-#include <cerrno>
 #include <zip.h>
 
 namespace {
@@ -54,11 +53,8 @@ QString ArchiveWriter::write(const QString &archivePath, const QList<ArchiveEntr
 {
     int errorCode = 0;
     zip_t *archive = zip_open(QFile::encodeName(archivePath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &errorCode);
-    if (!archive) {
-        const int systemError = errno;
-        return zip_error_get_sys_type(errorCode) == ZIP_ET_SYS ? FailureText::ofSystem(systemError)
-                                                               : FailureText::ofZipCode(errorCode);
-    }
+    if (!archive)
+        return FailureText::ofZipOpen(errorCode);
     for (const ArchiveEntry &entry : entries) {
         const QString failure = addEntry(archive, entry);
         if (!failure.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "platform/SystemReason.h"
 
+#include <cerrno>
 #include <cstring>
 #include <zip.h>
 
@@ -34,4 +35,10 @@ QString FailureText::ofZip(const zip_error *error)
     if (zip_error_system_type(error) == ZIP_ET_SYS && zip_error_code_system(error) != 0)
         return ofSystem(zip_error_code_system(error));
     return ofZipCode(zip_error_code_zip(error));
+}
+
+QString FailureText::ofZipOpen(int zipErrorCode)
+{
+    const int systemError = errno;
+    return zip_error_get_sys_type(zipErrorCode) == ZIP_ET_SYS ? ofSystem(systemError) : ofZipCode(zipErrorCode);
 }

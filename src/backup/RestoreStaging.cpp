@@ -109,11 +109,8 @@ QString RestoreStaging::stageArchive(const QString &chosen, const Progress &prog
 {
     int errorCode = 0;
     zip_t *archive = zip_open(QFile::encodeName(chosen).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &errorCode);
-    if (!archive) {
-        const int systemError = errno;
-        return failureOf(chosen, zip_error_get_sys_type(errorCode) == ZIP_ET_SYS ? FailureText::ofSystem(systemError)
-                                                                                : FailureText::ofZipCode(errorCode));
-    }
+    if (!archive)
+        return failureOf(chosen, FailureText::ofZipOpen(errorCode));
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
@@ -124,7 +121,9 @@ QString RestoreStaging::stageArchive(const QString &chosen, const Progress &prog
         }
         const QString entryName = QString::fromUtf8(name);
         const std::optional<QString> relative = EntryPath::below(entryName);
-        if (!relative || isLink(archive, index) || passesThroughLink(*relative))
+        // The chosen archive is only read, also when one of its entries would land on it.
+        if (!relative || isLink(archive, index) || passesThroughLink(*relative) ||
+            FileCopy::sameFile(chosen, m_dataFolder + *relative))
             continue;
         const QString failure = stageEntry(archive, index, m_dataFolder + *relative);
         if (!failure.isEmpty()) {

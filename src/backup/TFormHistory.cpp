@@ -117,10 +117,15 @@ void TFormHistory::FormShow()
     m_encoding = TextEncoding::Windows1252;
     if (!QFileInfo::exists(HistDatei))
         return;
-    if (const std::optional<TextLines> file = TextFile::readLines(HistDatei)) {
-        m_encoding = file->encoding;
-        ui->Memo1->setPlainText(file->lines.join(QLatin1Char('\n')));
+    QString failure;
+    const std::optional<TextLines> file = TextFile::readLines(HistDatei, &failure);
+    if (!file) {
+        Platform::dialogs().notice(Dialogs::NoticeKind::Error,
+                                   QStringLiteral("Die Backup-Historie kann nicht gelesen werden.\n") + failure);
+        return;
     }
+    m_encoding = file->encoding;
+    ui->Memo1->setPlainText(file->lines.join(QLatin1Char('\n')));
     ui->Memo1->moveCursor(QTextCursor::End);
     ui->Memo1->ensureCursorVisible();
 }
