@@ -101,7 +101,7 @@ QString RestoreStaging::stageFile(const QString &chosen)
     const QString failure = FileCopy::copy(chosen, staged);
     if (!failure.isEmpty())
         return failureOf(chosen, failure);
-    m_placements.append({staged, target, {}, false});
+    addPlacement(staged, target);
     return {};
 }
 
@@ -157,8 +157,15 @@ QString RestoreStaging::stageEntry(zip_t *archive, zip_uint64_t index, const QSt
     if (failure.isEmpty() && out.error() != QFileDevice::NoError)
         failure = SystemReason::german(out.errorString());
     if (failure.isEmpty())
-        m_placements.append({staged, target, {}, false});
+        addPlacement(staged, target);
     return failure;
+}
+
+// The data folder is the user's alone, and the settings file in it owner-only; restored files stay so.
+void RestoreStaging::addPlacement(const QString &staged, const QString &target)
+{
+    QFile::setPermissions(staged, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    m_placements.append({staged, target, {}, false});
 }
 
 QString RestoreStaging::nextStagedPath()

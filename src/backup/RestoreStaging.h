@@ -39,6 +39,7 @@ private:
     QString stageArchive(const QString &chosen, const Progress &progress);
     QString stageEntry(zip *archive, std::uint64_t index, const QString &target);
     QString nextStagedPath();
+    void addPlacement(const QString &staged, const QString &target);
     bool passesThroughLink(const QString &relative) const;
     QString checkTargets() const;
     QString createFolders();

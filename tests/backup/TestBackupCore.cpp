@@ -244,6 +244,9 @@ void TestBackupCore::restoresArchiveOfInfoZip()
     expected.insert(QStringLiteral("2025rech.csv"), "bleibt");
     QCOMPARE(snapshot(m_data), expected);
     QCOMPARE(fileBytes(archive), archiveBytes);
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ReadOther | QFileDevice::WriteOther;
+    QCOMPARE(QFile::permissions(m_data + QStringLiteral("zettmar.ini")) & others, QFileDevice::Permissions());
 }
 
 void TestBackupCore::restoresFilesByNameAndLeavesChosenFilesAlone()
