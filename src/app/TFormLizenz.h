@@ -50,6 +50,7 @@ private:
     void setUpMenu();
     void setUpKeys();
     void connectEditor();
+    void connectCreditorAndMail();
     bool settleDataFolder();
     void loadYearFile();
 

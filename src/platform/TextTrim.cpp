@@ -19,3 +19,13 @@ QString TextTrim::trimmed(QStringView text)
         --end;
     return text.sliced(begin, end - begin).toString();
 }
+
+QString TextTrim::controlsBlanked(QStringView text)
+{
+    QString result = text.toString();
+    for (QChar &c : result) {
+        if (c.unicode() < 32)
+            c = QLatin1Char(' ');
+    }
+    return result;
+}

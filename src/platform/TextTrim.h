@@ -8,4 +8,7 @@
 class TextTrim {
 public:
     static QString trimmed(QStringView text);
+    // Characters below code 32 become blanks, so a value handed on as one line or one argument cannot
+    // break into several.
+    static QString controlsBlanked(QStringView text);
 };

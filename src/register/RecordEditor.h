@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -41,6 +42,8 @@ public:
     void offerToSave();
     // Asks "Änderungen speichern?" whatever the flags say; "Ja" stores.
     void askToStore();
+    // A focus event of a field that moves inside the window, not the window losing or regaining activation.
+    static bool isFieldFocusChange(const QEvent *event);
 
 public Q_SLOTS:
     void ButtonFirstClick();
