@@ -33,7 +33,9 @@ void MailBinding::EditEmailExit()
 
 bool MailBinding::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && RecordEditor::isFieldFocusChange(event))
+    // A field being destroyed is a plain widget by now; its last focus change is no user's.
+    if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit *>(watched)
+        && RecordEditor::isFieldFocusChange(event))
         EditEmailExit();
     return QObject::eventFilter(watched, event);
 }

@@ -275,7 +275,10 @@ void RecordEditor::EditFristExit()
 
 bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *edit = static_cast<QLineEdit *>(watched);
+    // A field being destroyed is a plain widget by now; its last focus change is no user's.
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
