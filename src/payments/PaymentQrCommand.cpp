@@ -47,11 +47,6 @@ void PaymentQrCommand::run(const RecordEditor &editor, const QString &dataFolder
         dialogs.notice(Dialogs::NoticeKind::Error, problem);
         return;
     }
-    form.Bic = fields.Bic;
-    form.Firma = fields.Firma;
-    form.Iban = fields.Iban;
-    form.Betrag = fields.Betrag;
-    form.RechNr = fields.RechNr;
-    form.Zusatz = fields.Zusatz;
+    form.Payment = fields;
     dialogs.exec(form);
 }

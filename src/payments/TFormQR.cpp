@@ -2,7 +2,6 @@
 
 #include "ui_TFormQR.h"
 
-#include "payments/EpcPayload.h"
 #include "payments/QrPicture.h"
 #include "platform/WindowBackground.h"
 #include "qr/TEncoder.h"
@@ -28,6 +27,14 @@ TFormQR::TFormQR()
     ui->edtQuietZone->hide();
     ui->Edit1->hide();
     ui->Button1->hide();
+    setMinimumSize(size());
+    m_designedSize = size();
+    // The numbers end where the payload list's horizontal scroll bar begins, so both columns match.
+    ui->MemoNum->resize(ui->MemoNum->width(),
+                        ui->Memo1->height() - ui->Memo1->horizontalScrollBar()->sizeHint().height());
+    for (QWidget *control : {static_cast<QWidget *>(ui->MemoNum), static_cast<QWidget *>(ui->Memo1),
+                             static_cast<QWidget *>(ui->Button2), static_cast<QWidget *>(ui->PanelQR)})
+        m_designedGeometry.insert(control, control->geometry());
     ui->MemoNum->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
     ui->MemoNum->setFont(ui->Memo1->font());
     // The numbers scroll with the lines they number.
@@ -67,7 +74,7 @@ void TFormQR::FormShow()
     QFile::remove(DatenPfad + QStringLiteral("qrcode.bmp"));
     QRCodeBitmap = QImage();
     m_doesNotFit = false;
-    EpcPayload::fill(m_lines, {Bic, Firma, Iban, Betrag, RechNr, Zusatz});
+    EpcPayload::fill(m_lines, Payment);
     showLines();
     ui->PaintBox1->update();
     m_buildDelay.start();
@@ -104,6 +111,21 @@ void TFormQR::PaintBox1Paint()
     if (m_doesNotFit)
         painter.drawText(ui->PaintBox1->rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
                          QStringLiteral("Die Zahlungsdaten sind zu lang für einen QR-Code."));
+}
+
+// A larger window gives the payload list the room; the symbol keeps its box at the right edge.
+void TFormQR::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    const int wider = width() - m_designedSize.width();
+    const int higher = height() - m_designedSize.height();
+    const auto place = [this](QWidget *control, int left, int top, int width, int height) {
+        control->setGeometry(m_designedGeometry.value(control).adjusted(left, top, left + width, top + height));
+    };
+    place(ui->MemoNum, 0, 0, 0, higher);
+    place(ui->Memo1, 0, 0, wider, higher);
+    place(ui->Button2, 0, higher, 0, 0);
+    place(ui->PanelQR, wider, 0, 0, 0);
 }
 
 void TFormQR::paintEvent(QPaintEvent *)

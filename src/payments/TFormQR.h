@@ -1,6 +1,9 @@
 #pragma once
 
+#include "payments/EpcPayload.h"
+
 #include <QDialog>
+#include <QHash>
 #include <QImage>
 #include <QStringList>
 #include <QTimer>
@@ -19,14 +22,9 @@ public:
     TFormQR();
     ~TFormQR() override;
 
-    // Set by the opener before showing; trimmed, the IBAN without blanks.
+    // Set by the opener before showing.
     QString DatenPfad;
-    QString Bic;
-    QString Firma;
-    QString Iban;
-    QString Betrag; // as typed, German form
-    QString RechNr;
-    QString Zusatz; // the user's customer number; may be empty
+    EpcPayload::Fields Payment; // Bic, Firma, Iban, Betrag, RechNr, Zusatz
 
     // One pixel per module, quiet zone included; empty until the symbol is built.
     QImage QRCodeBitmap;
@@ -40,6 +38,7 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -51,5 +50,7 @@ private:
     std::unique_ptr<Ui::TFormQR> ui;
     QStringList m_lines;
     QTimer m_buildDelay;
+    QSize m_designedSize;
+    QHash<QWidget *, QRect> m_designedGeometry;
     bool m_doesNotFit = false;
 };
