@@ -14,7 +14,7 @@ const QString kSubject = QStringLiteral("Rechnung ");
 // A line break must not reach the mail program as a second header or a second argument.
 QString cleaned(const QString &text)
 {
-    return TextTrim::controlsBlanked(TextTrim::trimmed(text));
+    return TextTrim::blankControls(TextTrim::trimmed(text));
 }
 
 // The client splits its argument at commas into options and reads quotes as option values; a field
@@ -54,7 +54,7 @@ QString MailHandOff::composeProblem(const QString &address, const QString &invoi
 QString MailHandOff::mailtoLink(const QString &address, const QString &invoiceNumber)
 {
     const QByteArray to = QUrl::toPercentEncoding(cleaned(address), "@");
-    const QByteArray subject = QUrl::toPercentEncoding(kSubject + TextTrim::controlsBlanked(invoiceNumber));
+    const QByteArray subject = QUrl::toPercentEncoding(kSubject + TextTrim::blankControls(invoiceNumber));
     return QStringLiteral("mailto:") + QString::fromLatin1(to) + QStringLiteral("?subject=") + QString::fromLatin1(subject);
 }
 

@@ -57,13 +57,13 @@ void CreditorBinding::ButtonPasteBClick()
 void CreditorBinding::pasteHeld(const QStringList &texts)
 {
     for (qsizetype i = 0; i < texts.size(); ++i)
-        m_editor.field(CreditorData::kFields[i]).setText(TextTrim::controlsBlanked(texts[i]));
+        m_editor.field(CreditorData::kFields[i]).setText(TextTrim::blankControls(texts[i]));
 }
 
 // A multi-line address from the clipboard must stay one line of the name.
 void CreditorBinding::pasteClipboardIntoName()
 {
-    m_editor.field(InvoiceLine::Name).insert(TextTrim::controlsBlanked(Platform::clipboard().text()));
+    m_editor.field(InvoiceLine::Name).insert(TextTrim::blankControls(Platform::clipboard().text()));
 }
 
 void CreditorBinding::SpeedButton1Click()

@@ -13,7 +13,7 @@ namespace {
 // A line break inside a value would shift every payload line after it.
 QString valueOf(const RecordEditor &editor, InvoiceLine::Field field)
 {
-    return TextTrim::controlsBlanked(editor.fieldText(field));
+    return TextTrim::blankControls(editor.fieldText(field));
 }
 
 bool isComplete(const EpcPayload::Fields &fields)

@@ -20,12 +20,11 @@ QString TextTrim::trimmed(QStringView text)
     return text.sliced(begin, end - begin).toString();
 }
 
-QString TextTrim::controlsBlanked(QStringView text)
+QString TextTrim::blankControls(QString text)
 {
-    QString result = text.toString();
-    for (QChar &c : result) {
+    for (QChar &c : text) {
         if (c.unicode() < 32)
             c = QLatin1Char(' ');
     }
-    return result;
+    return text;
 }

@@ -8,7 +8,7 @@
 class TextTrim {
 public:
     static QString trimmed(QStringView text);
-    // Characters below code 32 become blanks, so a value handed on as one line or one argument cannot
-    // break into several.
-    static QString controlsBlanked(QStringView text);
+    // Every character below code 32 becomes a blank: a line break or tab pasted into a value must not
+    // split the line the value is stored in.
+    static QString blankControls(QString text);
 };
