@@ -109,6 +109,7 @@ private Q_SLOTS:
     void refusesIncompleteOrInvalidPaymentData_data();
     void refusesIncompleteOrInvalidPaymentData();
     void showsCodeThatDecodesToThePayload();
+    void saysSoWhenThePayloadFitsNoSymbol();
 };
 
 void TestPaymentWindows::groupsIbanAsTyped()
@@ -289,6 +290,25 @@ void TestPaymentWindows::showsCodeThatDecodesToThePayload()
     QCOMPARE(second.lines.size(), 11);
     QCOMPARE(second.numbers.size(), 11);
     QCOMPARE(app.doubles.dialogs.log.size(), 2); // the two windows, no box
+}
+
+// Only a window filled without the command's checks can get there; it must not show an empty box.
+void TestPaymentWindows::saysSoWhenThePayloadFitsNoSymbol()
+{
+    WindowDoubles doubles;
+    TFormQR form;
+    form.Payment = {QStringLiteral("BYLADEM1001"), QString(3000, u'F'), QStringLiteral("DE02120300000000202051"),
+                    QStringLiteral("1"), QStringLiteral("R"), QString()};
+    form.show();
+    form.Button1Click();
+    QVERIFY(form.QRCodeBitmap.isNull());
+    const QImage box = form.findChild<QWidget *>(QStringLiteral("PaintBox1"))->grab().toImage();
+    QVERIFY(box.pixelColor(0, 0) == Qt::white);
+    bool hasText = false; // dark pixels of the message
+    for (int y = 0; y < box.height() && !hasText; ++y)
+        for (int x = 0; x < box.width() && !hasText; ++x)
+            hasText = box.pixelColor(x, y).lightness() < 128;
+    QVERIFY(hasText);
 }
 
 QTEST_MAIN(TestPaymentWindows)
