@@ -1,6 +1,15 @@
 #include "app/AppWindows.h"
 
-AppWindows::AppWindows() = default;
+#include "payments/PaymentQrCommand.h"
+
+#include <QAction>
+#include <QMenu>
+
+AppWindows::AppWindows()
+{
+    QObject::connect(m_main.popupMenu().findChild<QAction *>(QStringLiteral("QRCode1")), &QAction::triggered, &m_qr,
+                     [this] { PaymentQrCommand::run(m_main.editor(), m_main.context().DatenPfad, m_qr); });
+}
 
 bool AppWindows::start()
 {

@@ -4,6 +4,7 @@
 #include "backup/TFormBackup.h"
 #include "backup/TFormHistory.h"
 #include "backup/TFormRestInf.h"
+#include "payments/TFormQR.h"
 #include "settings/TFormLogin.h"
 
 // Every window of the program, created once at start in a fixed order with the main window first,
@@ -23,4 +24,5 @@ private:
     TFormHistory m_history;
     TFormRestInf m_restInf{m_main};
     TFormLogin m_login;
+    TFormQR m_qr;
 };

@@ -1,8 +1,9 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
+#include "BackupPictures.h"
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
+#include "payments/TFormQR.h"
 #include "settings/TFormLogin.h"
-#include "BackupPictures.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -31,6 +32,12 @@ int main(int argc, char *argv[])
     QTest::keyClicks(login.findChild<QWidget *>(QStringLiteral("Edit1")), QStringLiteral("geheim"));
     QTest::qWait(50);
     login.grab().save(folder + QStringLiteral("/login.png"));
+    doubles.dialogs.windowHandlers.enqueue([&folder](QDialog &qr) {
+        if (!QTest::qWaitFor([&qr] { return !static_cast<TFormQR &>(qr).QRCodeBitmap.isNull(); }))
+            qWarning("the payment code was not built");
+        qr.grab().save(folder + QStringLiteral("/payment-qr.png"));
+    });
+    windows.main().popupMenu().findChild<QAction *>(QStringLiteral("QRCode1"))->trigger();
     BackupPictures::save(doubles, windows.backup(), windows.main(), folder);
     return 0;
 }
