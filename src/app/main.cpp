@@ -3,6 +3,7 @@
 #include "platform/BrowserHelp.h"
 #include "platform/DesktopPlaces.h"
 #include "platform/DesktopShell.h"
+#include "platform/InstanceLock.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
 #include "platform/SystemClipboard.h"
@@ -27,6 +28,8 @@ int main(int argc, char *argv[])
     loadAppResources();
     QApplication::setApplicationName(QStringLiteral("zettmar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    // Ties our windows to the installed desktop entry, for the task bar's icon and name.
+    QApplication::setDesktopFileName(QStringLiteral("zettmar"));
 
     QtDialogs dialogs;
     DesktopShell shell;
@@ -37,7 +40,13 @@ int main(int argc, char *argv[])
     SystemClipboard clipboard;
     Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard});
 
+    InstanceLock lock(places.dataFolder());
+    if (!lock.admit())
+        return 0;
+    shell.beforeNewInstance = [&lock] { lock.release(); };
+
     AppWindows windows;
+    QObject::connect(&lock, &InstanceLock::frontRequested, &windows.main(), [&windows] { windows.bringToFront(); });
     centreOnScreen(windows.main());
     if (!windows.start())
         return 0;

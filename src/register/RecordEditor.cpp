@@ -282,7 +282,10 @@ void RecordEditor::EditFristExit()
 
 bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *edit = static_cast<QLineEdit *>(watched);
+    // A field in the middle of its destruction is no line edit any more, yet still loses the focus.
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);

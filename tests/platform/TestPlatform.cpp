@@ -1,4 +1,5 @@
 #include "PlatformDoubles.h"
+#include "platform/BrowserHelp.h"
 #include "platform/Regional.h"
 #include "platform/TextFile.h"
 
@@ -22,6 +23,8 @@ private Q_SLOTS:
     void readsGermanDates_data();
     void readsGermanDates();
     void readsAndFormatsAmounts();
+    void helpOpensThePagesWhereverTheyLie_data();
+    void helpOpensThePagesWhereverTheyLie();
 };
 
 void TestPlatform::splitsLinesAtEveryBreak_data()
@@ -151,6 +154,47 @@ void TestPlatform::readsAndFormatsAmounts()
     QCOMPARE(Regional::readNumber(QStringLiteral("12 EUR")), std::nullopt);
     QCOMPARE(Regional::formatAmount(1234.5), QStringLiteral("1234,50"));
     QCOMPARE(Regional::formatDate(QDate(2024, 3, 5)), QStringLiteral("05.03.2024"));
+}
+
+// The program folder is <root>/program/: the build tree keeps the pages beside the program, an install
+// below share/ of the same prefix.
+void TestPlatform::helpOpensThePagesWhereverTheyLie_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("browserStarts");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QStringList>("errors");
+    const QStringList none;
+    QTest::newRow("build tree") << "program/help/zettmar.html" << true
+                                << QStringList{"open file://%1/program/help/zettmar.html#context-60"} << none;
+    QTest::newRow("installed") << "share/zettmar/help/zettmar.html" << true
+                               << QStringList{"open file://%1/share/zettmar/help/zettmar.html#context-60"} << none;
+    QTest::newRow("missing") << "" << true << none
+                             << QStringList{"Die Hilfeseiten von zettmar sind nicht installiert."};
+    QTest::newRow("no browser") << "program/help/zettmar.html" << false
+                                << QStringList{"open file://%1/program/help/zettmar.html#context-60"}
+                                << QStringList{"Die Hilfe kann nicht im Browser geöffnet werden."};
+}
+
+void TestPlatform::helpOpensThePagesWhereverTheyLie()
+{
+    QFETCH(QString, page);
+    QFETCH(bool, browserStarts);
+    QFETCH(QStringList, calls);
+    QFETCH(QStringList, errors);
+    PlatformDoubles doubles;
+    const QString root = doubles.places.root();
+    if (!page.isEmpty()) {
+        QVERIFY(QDir(root).mkpath(QFileInfo(page).path()));
+        QFile file(root + u'/' + page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    doubles.shell.succeeds = browserStarts;
+    BrowserHelp().show(60);
+    for (QString &call : calls)
+        call = call.arg(root);
+    QCOMPARE(doubles.shell.calls, calls);
+    QCOMPARE(doubles.dialogs.texts(), errors);
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)
