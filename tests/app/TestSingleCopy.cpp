@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -38,21 +37,10 @@ class TestSingleCopy : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void secondStartEndsAndLeavesTheFilesAlone();
     void runningProgramAnswersALaterStart();
     void frontRequestLiftsTheMinimisedMainWindow();
-
-private:
-    QTemporaryDir m_runtimeFolder;
 };
-
-// The sockets lie in the user's runtime folder, which a test session may lack.
-void TestSingleCopy::initTestCase()
-{
-    QVERIFY(m_runtimeFolder.isValid());
-    qputenv("XDG_RUNTIME_DIR", m_runtimeFolder.path().toLocal8Bit());
-}
 
 void TestSingleCopy::secondStartEndsAndLeavesTheFilesAlone()
 {

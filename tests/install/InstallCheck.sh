@@ -18,7 +18,8 @@ root="$stage$prefix"
 
 expected=$(
   printf '%s\n' bin/zettmar share/applications/zettmar.desktop \
-    share/icons/hicolor/scalable/apps/zettmar.svg share/metainfo/de.zettmar.zettmar.metainfo.xml
+    share/icons/hicolor/scalable/apps/zettmar.svg share/metainfo/de.zettmar.zettmar.metainfo.xml \
+    share/doc/zettmar/copyright share/doc/zettmar/changelog.gz share/man/man1/zettmar.1.gz
   (cd "$source/resources" && find help -type f | sed 's|^|share/zettmar/|')
 )
 actual=$(cd "$root" && find . -type f | sed 's|^\./||')

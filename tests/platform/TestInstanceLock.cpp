@@ -42,24 +42,13 @@ class TestInstanceLock : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void laterStartBringsTheRunningCopyForward();
     void otherDataFolderRunsBesideIt();
     void copyThatDoesNotAnswerIsReported();
     void lockOfAKilledCopyIsTakenOver();
     void startWaitsForACopyThatIsEnding();
     void restartHandsTheLockToTheNewCopy();
-
-private:
-    QTemporaryDir m_runtimeFolder;
 };
-
-// The sockets lie in the user's runtime folder, which a test session may lack.
-void TestInstanceLock::initTestCase()
-{
-    QVERIFY(m_runtimeFolder.isValid());
-    qputenv("XDG_RUNTIME_DIR", m_runtimeFolder.path().toLocal8Bit());
-}
 
 void TestInstanceLock::laterStartBringsTheRunningCopyForward()
 {
