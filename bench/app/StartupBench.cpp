@@ -14,6 +14,7 @@
 #include "platform/SystemClipboard.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemProcess.h"
+#include "settings/DataFolder.h"
 #include "AppResources.h"
 
 #include <QApplication>
@@ -75,6 +76,7 @@ int startProgram(int argc, char **argv)
     BrowserHelp help;
     SystemClipboard clipboard;
     Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard});
+    DataFolder::create(places.dataFolder());
     InstanceLock lock(places.dataFolder());
     AppWindows windows;
     if (!lock.admit() || !windows.start())

@@ -32,7 +32,8 @@ public:
 
     int LastHit = -1; // last search hit
 
-    // The start-up before the window appears; false when the program was ended by a failed login.
+    // The start-up before the window appears; false when the program was ended (a failed login, an
+    // unreadable settings file, a data folder that cannot be made).
     bool FormShow(TFormLogin &login);
 
 public Q_SLOTS:
@@ -51,6 +52,8 @@ private:
     void setUpKeys();
     void connectEditor();
     bool settleDataFolder();
+    // Ends the program when the start cannot go on safely; returns false for FormShow to hand on.
+    bool endAtStart();
     void loadYearFile();
 
     std::unique_ptr<Ui::TFormLizenz> ui;

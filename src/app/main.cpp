@@ -9,8 +9,11 @@
 #include "platform/SystemClipboard.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemProcess.h"
+#include "settings/DataFolder.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QScreen>
 
 namespace {
@@ -26,6 +29,10 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     loadAppResources();
+    // Qt's own texts (field context menus, standard buttons, file dialogs) in German, as ours are.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QApplication::setApplicationName(QStringLiteral("zettmar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     // Ties our windows to the installed desktop entry, for the task bar's icon and name.
@@ -40,6 +47,8 @@ int main(int argc, char *argv[])
     SystemClipboard clipboard;
     Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard});
 
+    // The lock lies in the data folder; a failure to make the folder is the start-up's to report.
+    DataFolder::create(places.dataFolder());
     InstanceLock lock(places.dataFolder());
     if (!lock.admit())
         return 0;

@@ -44,5 +44,6 @@ void BrowserHelp::show(int context)
         return;
     }
     if (!Platform::shell().open(address(page, context)))
-        reportFailure(QStringLiteral("Die Hilfe kann nicht im Browser geöffnet werden."));
+        reportFailure(QStringLiteral("Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm "
+                                     "zum Anzeigen von Webseiten gefunden."));
 }

@@ -18,17 +18,6 @@ const QByteArray kFrontAnswer = "ok\n";
 constexpr int kSocketWait = 500; // ms; a running copy answers from its event loop well within this
 constexpr int kRetryPause = 100; // ms
 
-// The lock file must lie in the folder, so the start makes it, private like every data folder.
-bool makeDataFolder(const QString &folder)
-{
-    const QDir dir(folder);
-    if (dir.exists())
-        return true;
-    const QString parent = QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("..")));
-    return QDir().mkpath(parent)
-        && QDir().mkdir(dir.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 // In the user's runtime folder, which nobody else can write, so no other account can answer for us.
 // The name follows the folder's real path, so two spellings of one folder meet on one socket.
 QString serverNameFor(const QString &dataFolder)
@@ -54,8 +43,6 @@ InstanceLock::~InstanceLock() = default;
 
 InstanceLock::Outcome InstanceLock::acquire()
 {
-    if (!makeDataFolder(m_dataFolder))
-        return Outcome::Unguarded;
     m_serverName = serverNameFor(m_dataFolder);
     const QDeadlineTimer deadline(m_handOverWait);
     for (;;) {

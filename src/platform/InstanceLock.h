@@ -16,13 +16,14 @@ class InstanceLock final : public QObject {
 public:
     enum class Outcome {
         Acquired,            // this copy runs
-        Unguarded,           // no lock file can be made there; the start-up meets the folder's problem itself
+        Unguarded,           // no lock file can be made in the folder; the start-up meets its problem itself
         RunningCopyAnswered, // another copy runs and came to the front
         RunningCopySilent,   // another copy holds the lock but does not answer
     };
 
     // handOverWait: how long a start waits for a copy that holds the lock without answering, as one
     // that is ending to restart does.
+    // The data folder must exist already.
     explicit InstanceLock(const QString &dataFolder,
                           std::chrono::milliseconds handOverWait = std::chrono::seconds(5));
     ~InstanceLock() override;

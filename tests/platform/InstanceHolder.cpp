@@ -24,6 +24,7 @@ void say(const char *line)
 
 int hold(const QString &folder)
 {
+    QDir().mkpath(folder);
     InstanceLock lock(folder);
     if (lock.acquire() != InstanceLock::Outcome::Acquired)
         return 1;

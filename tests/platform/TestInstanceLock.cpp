@@ -2,6 +2,7 @@
 #include "platform/DesktopShell.h"
 #include "platform/InstanceLock.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,14 @@ private:
     QProcess m_process;
 };
 
+// The data folder as the start leaves it for the lock: made.
+QString madeDataFolder(const PlatformDoubles &doubles)
+{
+    const QString folder = doubles.places.dataFolder();
+    QDir().mkpath(folder);
+    return folder;
+}
+
 QByteArray probeResult(const TempDataFolder &places)
 {
     return places.fileBytes(QStringLiteral("probe"));
@@ -53,8 +62,8 @@ private Q_SLOTS:
 void TestInstanceLock::laterStartBringsTheRunningCopyForward()
 {
     PlatformDoubles doubles;
-    OtherCopy running({QStringLiteral("hold"), doubles.places.dataFolder()});
-    InstanceLock lock(doubles.places.dataFolder());
+    OtherCopy running({QStringLiteral("hold"), madeDataFolder(doubles)});
+    InstanceLock lock(madeDataFolder(doubles));
     QVERIFY(!lock.admit());
     QVERIFY(doubles.dialogs.log.isEmpty());
     QVERIFY(running.process().waitForReadyRead(5000));
@@ -64,16 +73,16 @@ void TestInstanceLock::laterStartBringsTheRunningCopyForward()
 void TestInstanceLock::otherDataFolderRunsBesideIt()
 {
     PlatformDoubles doubles;
-    OtherCopy running({QStringLiteral("hold"), doubles.places.dataFolder()});
-    const QTemporaryDir otherHome;
-    QCOMPARE(InstanceLock(otherHome.path() + QStringLiteral("/zettmar/")).acquire(), Outcome::Acquired);
+    OtherCopy running({QStringLiteral("hold"), madeDataFolder(doubles)});
+    const QTemporaryDir otherDataFolder;
+    QCOMPARE(InstanceLock(otherDataFolder.path() + u'/').acquire(), Outcome::Acquired);
 }
 
 void TestInstanceLock::copyThatDoesNotAnswerIsReported()
 {
     PlatformDoubles doubles;
-    OtherCopy hung({QStringLiteral("hold-silent"), doubles.places.dataFolder(), QStringLiteral("30000")});
-    InstanceLock lock(doubles.places.dataFolder(), 300ms);
+    OtherCopy hung({QStringLiteral("hold-silent"), madeDataFolder(doubles), QStringLiteral("30000")});
+    InstanceLock lock(madeDataFolder(doubles), 300ms);
     QVERIFY(!lock.admit());
     QCOMPARE(doubles.dialogs.log.size(), 1);
     QCOMPARE(doubles.dialogs.lastText(), QStringLiteral("zettmar läuft bereits."));
@@ -84,11 +93,11 @@ void TestInstanceLock::lockOfAKilledCopyIsTakenOver()
 {
     PlatformDoubles doubles;
     {
-        OtherCopy killed({QStringLiteral("hold"), doubles.places.dataFolder()});
+        OtherCopy killed({QStringLiteral("hold"), madeDataFolder(doubles)});
         killed.process().kill();
         QVERIFY(killed.process().waitForFinished(5000));
     }
-    InstanceLock lock(doubles.places.dataFolder());
+    InstanceLock lock(madeDataFolder(doubles));
     QCOMPARE(lock.acquire(), Outcome::Acquired);
     QProcess laterStart;
     laterStart.start(QStringLiteral(INSTANCE_HOLDER), {});
@@ -99,8 +108,8 @@ void TestInstanceLock::lockOfAKilledCopyIsTakenOver()
 void TestInstanceLock::startWaitsForACopyThatIsEnding()
 {
     PlatformDoubles doubles;
-    OtherCopy ending({QStringLiteral("hold-silent"), doubles.places.dataFolder(), QStringLiteral("700")});
-    InstanceLock lock(doubles.places.dataFolder());
+    OtherCopy ending({QStringLiteral("hold-silent"), madeDataFolder(doubles), QStringLiteral("700")});
+    InstanceLock lock(madeDataFolder(doubles));
     QCOMPARE(lock.acquire(), Outcome::Acquired);
 }
 
@@ -108,7 +117,7 @@ void TestInstanceLock::startWaitsForACopyThatIsEnding()
 void TestInstanceLock::restartHandsTheLockToTheNewCopy()
 {
     PlatformDoubles doubles;
-    InstanceLock lock(doubles.places.dataFolder(), 0ms);
+    InstanceLock lock(madeDataFolder(doubles), 0ms);
     QCOMPARE(lock.acquire(), Outcome::Acquired);
     DesktopShell shell(QStringLiteral(INSTANCE_HOLDER));
     shell.beforeNewInstance = [&lock] { lock.release(); };
