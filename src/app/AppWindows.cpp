@@ -1,6 +1,10 @@
 #include "app/AppWindows.h"
 
+#include "payments/PaymentQrCommand.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 
 namespace {
 
@@ -13,7 +17,11 @@ void lift(QWidget &window)
 
 } // namespace
 
-AppWindows::AppWindows() = default;
+AppWindows::AppWindows()
+{
+    QObject::connect(m_main.popupMenu().findChild<QAction *>(QStringLiteral("QRCode1")), &QAction::triggered, &m_qr,
+                     [this] { PaymentQrCommand::run(m_main.editor(), m_main.context().DatenPfad, m_qr); });
+}
 
 bool AppWindows::start()
 {

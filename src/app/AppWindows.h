@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TFormLizenz.h"
+#include "payments/TFormQR.h"
 #include "settings/TFormLogin.h"
 
 // Every window of the program, created once at start in a fixed order with the main window first,
@@ -17,4 +18,5 @@ public:
 private:
     TFormLizenz m_main;
     TFormLogin m_login;
+    TFormQR m_qr;
 };
