@@ -1,6 +1,11 @@
 #include "app/AppWindows.h"
 
-AppWindows::AppWindows() = default;
+AppWindows::AppWindows()
+{
+    m_main.AboutBox = &m_about;
+    m_main.FormIni = &m_ini;
+    m_main.FormPlz = &m_plz;
+}
 
 bool AppWindows::start()
 {

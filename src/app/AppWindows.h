@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/TFormLizenz.h"
+#include "settings/TFormIni.h"
 #include "settings/TFormLogin.h"
+#include "tools/TAboutBox.h"
+#include "tools/TFormPlz.h"
 
 // Every window of the program, created once at start in a fixed order with the main window first,
 // living until the program ends.
@@ -14,5 +17,8 @@ public:
 
 private:
     TFormLizenz m_main;
+    TAboutBox m_about{m_main};
+    TFormIni m_ini{m_main};
     TFormLogin m_login;
+    TFormPlz m_plz{m_main, m_main.editor()};
 };

@@ -11,7 +11,11 @@
 #include "register/InvoiceFile.h"
 #include "register/RecordEditor.h"
 #include "settings/LoginGate.h"
+#include "settings/TFormIni.h"
 #include "settings/TFormLogin.h"
+#include "tools/ReleaseNumber.h"
+#include "tools/TAboutBox.h"
+#include "tools/TFormPlz.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -54,6 +58,7 @@ TFormLizenz::TFormLizenz(QWidget *parent)
     setUpMenu();
     setUpKeys();
     connectEditor();
+    connectToolWindows();
     TimerAds = new QTimer(this);
     connect(TimerAds, &QTimer::timeout, this, &TFormLizenz::TimerAdsTimer);
     TimerAds->start(kPictureInterval);
@@ -143,6 +148,15 @@ void TFormLizenz::connectEditor()
     connect(ui->ToolButton1, &QToolButton::clicked, this, &TFormLizenz::ToolButton1Click);
 }
 
+void TFormLizenz::connectToolWindows()
+{
+    const auto action = [this](const char *name) { return PopupMenu1->findChild<QAction *>(QLatin1String(name)); };
+    connect(action("Einstellungen1"), &QAction::triggered, this, &TFormLizenz::Einstellungen1Click);
+    connect(action("Onlinebanking1"), &QAction::triggered, this, &TFormLizenz::Onlinebanking1Click);
+    connect(action("Info1"), &QAction::triggered, this, &TFormLizenz::Info1Click);
+    connect(ui->ButtonPlz, &QToolButton::clicked, this, &TFormLizenz::ButtonPlzClick);
+}
+
 bool TFormLizenz::FormShow(TFormLogin &login)
 {
     RunContext &context = m_context;
@@ -216,6 +230,50 @@ void TFormLizenz::Beenden1Click()
 void TFormLizenz::HelpKey()
 {
     Platform::help().show(0);
+}
+
+void TFormLizenz::Einstellungen1Click()
+{
+    FormIni->FTop = y();
+    FormIni->FLeft = x();
+    openSettingsWindow();
+    if (!FormIni->Abbruch)
+        m_context.Settings.load(m_context.IniDatei);
+}
+
+// The banking page is the user's target here; the settings window stays in front of it, alone.
+void TFormLizenz::Onlinebanking1Click()
+{
+    showMinimized();
+    openSettingsWindow();
+    showNormal();
+}
+
+void TFormLizenz::openSettingsWindow()
+{
+    FormIni->IniDatei = m_context.IniDatei;
+    FormIni->LastRestore = m_context.Settings.value(SettingsLine::BackupFolder);
+    FormIni->EndDate = m_context.Settings.value(SettingsLine::Reserved9);
+    Platform::dialogs().exec(*FormIni);
+}
+
+void TFormLizenz::Info1Click()
+{
+    AboutBox->setRelease(ReleaseNumber::ofThisBuild());
+    Platform::dialogs().exec(*AboutBox);
+}
+
+// With both address fields empty the term of the last lookup is searched again.
+void TFormLizenz::ButtonPlzClick()
+{
+    FormPlz->DataPath = m_context.DatenPfad;
+    const QString code = m_editor->fieldText(InvoiceLine::Plz);
+    const QString town = m_editor->fieldText(InvoiceLine::City);
+    if (!code.isEmpty())
+        FormPlz->SuchPlz = code;
+    else if (!town.isEmpty())
+        FormPlz->SuchPlz = town;
+    Platform::dialogs().exec(*FormPlz);
 }
 
 void TFormLizenz::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 #include "app/AppWindows.h"
 #include "platform/BrowserHelp.h"
 #include "platform/DesktopPlaces.h"
+#include "platform/DesktopPointerSynth.h"
 #include "platform/DesktopShell.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
@@ -35,7 +36,8 @@ int main(int argc, char *argv[])
     SystemProcess process;
     BrowserHelp help;
     SystemClipboard clipboard;
-    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard});
+    DesktopPointerSynth pointer;
+    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard, &pointer});
 
     AppWindows windows;
     centreOnScreen(windows.main());

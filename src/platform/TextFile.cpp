@@ -108,9 +108,7 @@ void appendLine(QStringView line, TextEncoding encoding, QByteArray &out)
     }
 }
 
-} // namespace
-
-std::optional<TextLines> TextFile::readLines(const QString &path, QString *error)
+std::optional<QByteArray> readBytes(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -118,7 +116,17 @@ std::optional<TextLines> TextFile::readLines(const QString &path, QString *error
             *error = file.errorString();
         return std::nullopt;
     }
-    return decodeLines(file.readAll());
+    return file.readAll();
+}
+
+} // namespace
+
+std::optional<TextLines> TextFile::readLines(const QString &path, QString *error)
+{
+    const std::optional<QByteArray> bytes = readBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return decodeLines(*bytes);
 }
 
 TextLines TextFile::decodeLines(const QByteArray &bytes)
@@ -127,6 +135,22 @@ TextLines TextFile::decodeLines(const QByteArray &bytes)
     if (encoding == TextEncoding::Windows1252)
         return {splitWindows1252(bytes), encoding};
     return {splitLines(decodeUnicode(bytes, encoding)), encoding};
+}
+
+std::optional<QString> TextFile::readText(const QString &path, QString *error)
+{
+    const std::optional<QByteArray> bytes = readBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return decodeText(*bytes);
+}
+
+QString TextFile::decodeText(const QByteArray &bytes)
+{
+    const TextEncoding encoding = encodingByMark(bytes);
+    if (encoding == TextEncoding::Windows1252)
+        return Windows1252::decode(bytes.constData(), bytes.size());
+    return decodeUnicode(bytes, encoding);
 }
 
 QStringList TextFile::splitLines(QStringView text)

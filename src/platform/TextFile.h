@@ -19,6 +19,9 @@ public:
     // Empty when the file cannot be opened; error then holds the reason.
     static std::optional<TextLines> readLines(const QString &path, QString *error = nullptr);
     static TextLines decodeLines(const QByteArray &bytes);
+    // The whole text in one piece, line breaks as they stand: for searching a file rather than editing it.
+    static std::optional<QString> readText(const QString &path, QString *error = nullptr);
+    static QString decodeText(const QByteArray &bytes);
     static QStringList splitLines(QStringView text);
     static QByteArray encodeLines(const QStringList &lines, TextEncoding encoding);
     // Writes through a temporary file, so the old file stays whole until the new one is complete.
