@@ -152,7 +152,7 @@ void TestToolWindows::aboutShowsTheBuildsReleaseAndOpensTheLink()
     QString link;
     m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
         QCOMPARE(window.windowTitle(), QString("Über..."));
-        QCOMPARE(window.findChild<QLabel *>("LabelVersion")->text(), ReleaseNumber::of(ZETTMAR_TEST_VERSION));
+        QCOMPARE(window.findChild<QLabel *>("LabelVersion")->text(), ReleaseNumber::of(QStringLiteral(ZETTMAR_TEST_VERSION)));
         QVERIFY(window.findChild<QLabel *>("LabelVersion")->text() != "Nicht verfügbar");
         auto *label5 = window.findChild<QLabel *>("Label5");
         link = label5->text();
