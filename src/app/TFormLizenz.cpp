@@ -7,9 +7,11 @@
 #include "platform/Help.h"
 #include "platform/Places.h"
 #include "platform/Platform.h"
+#include "platform/Process.h"
 #include "platform/WindowBackground.h"
 #include "register/InvoiceFile.h"
 #include "register/RecordEditor.h"
+#include "settings/DataFolder.h"
 #include "settings/LoginGate.h"
 #include "settings/TFormIni.h"
 #include "settings/TFormLogin.h"
@@ -18,7 +20,6 @@
 #include "tools/TFormPlz.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QMenu>
 #include <QShortcut>
 #include <QStatusBar>
@@ -165,11 +166,13 @@ bool TFormLizenz::FormShow(TFormLogin &login)
     ui->Button1->setFocus();
     m_editor->resetState();
     if (!settleDataFolder())
-        return true;
+        return endAtStart();
     context.ProgPfad = Platform::places().programFolder();
     m_session.setPath(InvoiceFile::pathFor(context.DatenPfad, context.RechJahr));
     context.IniDatei = context.DatenPfad + QStringLiteral("zettmar.ini");
-    context.Settings.load(context.IniDatei);
+    // Without the settings the program password cannot be checked, so there is no way past it.
+    if (!context.Settings.load(context.IniDatei))
+        return endAtStart();
     if (!LoginGate::admit(login, context.Settings.value(SettingsLine::ProgramPassword)))
         return false;
     context.MailProgramm = Platform::places().mailClient();
@@ -184,11 +187,20 @@ bool TFormLizenz::FormShow(TFormLogin &login)
 bool TFormLizenz::settleDataFolder()
 {
     m_context.DatenPfad = Platform::places().dataFolder();
-    if (QDir().mkpath(m_context.DatenPfad))
-        return true;
-    Platform::dialogs().notice(
-        Dialogs::NoticeKind::Error,
-        QStringLiteral("Der Ordner \"%1\" kann nicht erstellt werden.").arg(m_context.DatenPfad));
+    const QString reason = DataFolder::create(m_context.DatenPfad);
+    if (!reason.isEmpty()) {
+        Platform::dialogs().notice(
+            Dialogs::NoticeKind::Error,
+            QStringLiteral("Der Ordner \"%1\" kann nicht erstellt werden. %2").arg(m_context.DatenPfad, reason));
+        return false;
+    }
+    DataFolder::removeSaveLeftovers(m_context.DatenPfad);
+    return true;
+}
+
+bool TFormLizenz::endAtStart()
+{
+    Platform::process().endNow(1);
     return false;
 }
 
@@ -222,7 +234,8 @@ void TFormLizenz::ToolButton1Click()
 
 void TFormLizenz::Beenden1Click()
 {
-    m_editor->offerToSave();
+    if (!m_editor->offerToSave())
+        return;
     m_quitAsked = true;
     close();
 }
@@ -279,8 +292,10 @@ void TFormLizenz::ButtonPlzClick()
 void TFormLizenz::closeEvent(QCloseEvent *event)
 {
     // Only typed input counts here: fields cleared by "Neu" and left untouched close without a question.
-    if (!m_quitAsked && m_session.isModified())
-        m_editor->askToStore();
+    if (!m_quitAsked && m_session.isModified() && !m_editor->askToStore()) {
+        event->ignore();
+        return;
+    }
     m_quitAsked = true;
     event->accept();
 }

@@ -40,7 +40,8 @@ public:
     TFormIni *FormIni = nullptr;
     TFormPlz *FormPlz = nullptr;
 
-    // The start-up before the window appears; false when the program was ended by a failed login.
+    // The start-up before the window appears; false when the program was ended (a failed login, an
+    // unreadable settings file, a data folder that cannot be made).
     bool FormShow(TFormLogin &login);
 
 public Q_SLOTS:
@@ -65,6 +66,8 @@ private:
     void connectToolWindows();
     void openSettingsWindow();
     bool settleDataFolder();
+    // Ends the program when the start cannot go on safely; returns false for FormShow to hand on.
+    bool endAtStart();
     void loadYearFile();
 
     std::unique_ptr<Ui::TFormLizenz> ui;

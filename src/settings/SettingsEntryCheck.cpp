@@ -3,18 +3,13 @@
 #include "platform/TextTrim.h"
 #include "platform/Windows1252.h"
 
+#include <algorithm>
+
 namespace {
 
-bool isControl(QChar c)
+bool hasControl(QStringView text)
 {
-    return c.unicode() < 32;
-}
-
-bool fitsCodePage(QStringView character)
-{
-    QByteArray encoded;
-    Windows1252::appendEncoded(character, encoded);
-    return Windows1252::decode(encoded.constData(), encoded.size()) == character;
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 32; });
 }
 
 // One character as the user sees it: a surrogate pair stays whole.
@@ -29,18 +24,15 @@ QStringView characterAt(QStringView text, qsizetype i)
 QString SettingsEntryCheck::problem(const QString &fieldCaption, QStringView value)
 {
     const QString trimmed = TextTrim::trimmed(value);
-    for (qsizetype i = 0; i < trimmed.size();) {
-        const QStringView character = characterAt(trimmed, i);
-        if (isControl(character.front()))
-            return QStringLiteral("Das Feld \"%1\" enthält einen Zeilenumbruch oder ein anderes Steuerzeichen. "
-                                  "Bitte entfernen Sie es; die Einstellungen wurden nicht gespeichert.")
-                .arg(fieldCaption);
-        if (!fitsCodePage(character))
-            return QStringLiteral("Das Zeichen \"%1\" im Feld \"%2\" kann in der Einstellungsdatei nicht "
-                                  "gespeichert werden. Bitte ersetzen Sie es; die Einstellungen wurden nicht "
-                                  "gespeichert.")
-                .arg(character.toString(), fieldCaption);
-        i += character.size();
-    }
+    if (hasControl(trimmed))
+        return QStringLiteral("Das Feld \"%1\" enthält einen Zeilenumbruch oder ein anderes Steuerzeichen. "
+                              "Bitte entfernen Sie es; die Einstellungen wurden nicht gespeichert.")
+            .arg(fieldCaption);
+    const qsizetype unencodable = Windows1252::firstUnencodable(trimmed);
+    if (unencodable >= 0)
+        return QStringLiteral("Das Zeichen \"%1\" im Feld \"%2\" kann in der Einstellungsdatei nicht "
+                              "gespeichert werden. Bitte ersetzen Sie es; die Einstellungen wurden nicht "
+                              "gespeichert.")
+            .arg(characterAt(trimmed, unencodable).toString(), fieldCaption);
     return {};
 }

@@ -126,7 +126,9 @@ void TFormIni::load()
         return;
     const SettingsFile::Loaded loaded = file.loadForSettingsWindow();
     if (!loaded.readError.isEmpty()) {
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error, loaded.readError);
+        Platform::dialogs().notice(Dialogs::NoticeKind::Error,
+                                   QStringLiteral("Die Einstellungen \"%1\" können nicht gelesen werden. %2")
+                                       .arg(IniDatei, loaded.readError));
         return;
     }
     const QStringList &lines = loaded.lines;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -128,6 +129,7 @@ void TestMainWindow::click(const char *name) const
 void TestMainWindow::type(const char *name, const QString &text) const
 {
     field(name).setFocus(Qt::OtherFocusReason); // a tab would select the text and typing replace it
+    field(name).end(false);                     // as a click behind the text does
     // Key by key with its text, as a keyboard sends it; QTest's own typing knows only ASCII.
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, &field(name), Qt::Key(c.toUpper().unicode()), c, Qt::NoModifier);
@@ -566,6 +568,12 @@ void TestMainWindow::helpKeyAndPictures()
         m_windows->main().TimerAdsTimer();
     }
     QCOMPARE(shown, (QStringList{"Image1", "Image2", "Image3", "Image1"}));
+    // The rotation runs by itself, every ten seconds.
+    const QList<QTimer *> timers = m_windows->main().findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(timers.size(), 1);
+    QVERIFY(timers[0]->isActive());
+    QCOMPARE(timers[0]->interval(), 10000);
+    QVERIFY(!timers[0]->isSingleShot());
 }
 
 QTEST_MAIN(TestMainWindow)
