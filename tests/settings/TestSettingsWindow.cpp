@@ -134,7 +134,7 @@ void TestSettingsWindow::showsTheFileAndSavesTrimmedValues()
     QCOMPARE(plainFile(), tenLinesOf({"r1", "r2", "", "Neue Firma", "bank.example/login", "kunde7", "neu pw",
                                       "/media/backup/", " 31.12.2024 ", ""}));
     QVERIFY(!m_doubles->places.fileBytes("zettmar.ini").contains("Neue Firma"));
-    QVERIFY(m_doubles->dialogs.log.size() == 1); // the window itself, no box
+    QCOMPARE(m_doubles->dialogs.log.size(), 1); // the window itself, no box
 }
 
 void TestSettingsWindow::savedFileReadsBackWithUmlauts()
