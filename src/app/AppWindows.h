@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TFormLizenz.h"
+#include "payments/TFormQR.h"
 #include "settings/TFormIni.h"
 #include "settings/TFormLogin.h"
 #include "tools/TAboutBox.h"
@@ -21,4 +22,5 @@ private:
     TFormIni m_ini{m_main};
     TFormLogin m_login;
     TFormPlz m_plz{m_main, m_main.editor()};
+    TFormQR m_qr;
 };

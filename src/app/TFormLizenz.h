@@ -65,6 +65,7 @@ private:
     void connectEditor();
     void connectToolWindows();
     void openSettingsWindow();
+    void connectCreditorAndMail();
     bool settleDataFolder();
     // Ends the program when the start cannot go on safely; returns false for FormShow to hand on.
     bool endAtStart();

@@ -1,15 +1,16 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
+#include "payments/TFormQR.h"
 #include "register/RecordEditor.h"
 #include "settings/TFormLogin.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QMenu>
 #include <QTest>
+#include <QToolButton>
 
 int main(int argc, char *argv[])
 {
@@ -39,6 +40,12 @@ int main(int argc, char *argv[])
     QTest::keyClicks(login.findChild<QWidget *>(QStringLiteral("Edit1")), QStringLiteral("geheim"));
     QTest::qWait(50);
     login.grab().save(folder + QStringLiteral("/login.png"));
+    doubles.dialogs.windowHandlers.enqueue([&folder](QDialog &qr) {
+        if (!QTest::qWaitFor([&qr] { return !static_cast<TFormQR &>(qr).QRCodeBitmap.isNull(); }))
+            qWarning("the payment code was not built");
+        qr.grab().save(folder + QStringLiteral("/payment-qr.png"));
+    });
+    windows.main().popupMenu().findChild<QAction *>(QStringLiteral("QRCode1"))->trigger();
 
     const auto pictureOfNextWindow = [&](const QString &name) {
         doubles.dialogs.windowHandlers.enqueue([=](QDialog &window) {
