@@ -2,6 +2,7 @@
 
 #include "ui_TFormIni.h"
 
+#include "backup/TFormBackup.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
@@ -210,8 +211,19 @@ void TFormIni::ButtonUrlClick()
         Platform::shell().open(address);
 }
 
+// The backup window keeps its history beside the settings file, in the data folder; the destination
+// it was left with is the one offered next time, so it is stored at once.
 void TFormIni::ButtonBakClick()
 {
+    const QString folder = TextTrim::trimmed(ui->EditData->text());
+    if (folder.isEmpty())
+        return;
+    FormBackup->IniPath = folder;
+    FormBackup->DataPfad = folder;
+    FormBackup->BackupDir = LastRestore;
+    Platform::dialogs().exec(*FormBackup);
+    LastRestore = FormBackup->BackupDir;
+    save();
 }
 
 void TFormIni::ButonUserClick()

@@ -6,6 +6,7 @@
 
 class QLineEdit;
 class QTimer;
+class TFormBackup;
 
 namespace Ui {
 class TFormIni;
@@ -28,6 +29,7 @@ public:
     int FTop = 0;        // the main window's top and left, for the placement
     int FLeft = 0;
     bool Abbruch = false; // true when left by "Schliessen"
+    TFormBackup *FormBackup = nullptr; // opened by ButtonBak, set once it exists
 
     QTimer &timerMaus() const { return *TimerMaus; }
 

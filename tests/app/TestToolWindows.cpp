@@ -1,5 +1,6 @@
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
+#include "backup/TFormBackup.h"
 #include "register/RecordEditor.h"
 #include "settings/SettingsCipher.h"
 #include "settings/TFormIni.h"
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void settingsAreReloadedUnlessLeftBySchliessen_data();
     void settingsAreReloadedUnlessLeftBySchliessen();
     void onlineBankingShowsWhileTheMainWindowIsMinimised();
+    void backupWindowGetsTheDataFolderAndItsDestinationIsStored();
     void aboutShowsTheBuildsReleaseAndOpensTheLink();
     void lookupTakesTheEntryOverUnmodified();
     void lookupSearchesTheTermOfTheOpening_data();
@@ -144,6 +146,30 @@ void TestToolWindows::onlineBankingShowsWhileTheMainWindowIsMinimised()
     trigger("Onlinebanking1");
     QVERIFY(!m_windows->main().isMinimized());
     QCOMPARE(m_windows->main().context().Settings.value(SettingsLine::AccountHolder), QString());
+}
+
+void TestToolWindows::backupWindowGetsTheDataFolderAndItsDestinationIsStored()
+{
+    m_doubles->places.putFile("zettmar.ini", "\r\n\r\n\r\nKonto\r\n\r\n\r\n\r\n/sicherung\r\n31.12.2023\r\n\r\n");
+    start();
+    const QString dataFolder = m_doubles->places.dataFolder();
+    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
+        field(window, "EditFirma").setText("Konto neu");
+        window.findChild<QToolButton *>("ButtonBak")->click();
+        QCOMPARE(SettingsCipher::decipher(m_doubles->places.fileBytes("zettmar.ini")),
+                 QByteArray("\r\n\r\n\r\nKonto neu\r\n\r\n\r\n\r\n/media/neu\r\n31.12.2023\r\n\r\n"));
+        window.findChild<QPushButton *>("ButtonClose")->click();
+    });
+    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
+        auto &backup = static_cast<TFormBackup &>(window);
+        QCOMPARE(backup.IniPath, dataFolder);
+        QCOMPARE(backup.DataPfad, dataFolder);
+        QCOMPARE(backup.BackupDir, QString("/sicherung"));
+        field(window, "EditZielDir").setText(" /media/neu ");
+        window.close();
+    });
+    trigger("Einstellungen1");
+    QCOMPARE(m_windows->main().context().Settings.value(SettingsLine::BackupFolder), QString("/sicherung"));
 }
 
 void TestToolWindows::aboutShowsTheBuildsReleaseAndOpensTheLink()

@@ -1,4 +1,5 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
+#include "BackupPictures.h"
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
 #include "payments/TFormQR.h"
@@ -65,5 +66,6 @@ int main(int argc, char *argv[])
     }
     pictureOfNextWindow(QStringLiteral("/about.png"));
     trigger("Info1");
+    BackupPictures::save(doubles, windows.backup(), windows.main(), folder);
     return 0;
 }

@@ -48,6 +48,7 @@ private Q_SLOTS:
     void abbruchTellsHowTheWindowWasLeft_data();
     void abbruchTellsHowTheWindowWasLeft();
     void passwordMaskButtonNamesTheNextState();
+    void backupButtonWithoutDataFolderDoesNothing();
     void opensTheLoginAddressAsTyped_data();
     void opensTheLoginAddressAsTyped();
     void isPlacedBelowTheMainWindowWithinTheScreen();
@@ -255,6 +256,17 @@ void TestSettingsWindow::passwordMaskButtonNamesTheNextState()
         QCOMPARE(field("EditProgPass").echoMode(), QLineEdit::Password);
         QCOMPARE(button->text(), QString("Abc"));
     });
+}
+
+void TestSettingsWindow::backupButtonWithoutDataFolderDoesNothing()
+{
+    m_window->IniDatei = "zettmar.ini";
+    show([&] {
+        QCOMPARE(field("EditData").text(), QString());
+        click("ButtonBak");
+    });
+    QCOMPARE(m_doubles->dialogs.log.size(), 1);
+    QVERIFY(!QFile::exists("zettmar.ini"));
 }
 
 void TestSettingsWindow::opensTheLoginAddressAsTyped_data()
