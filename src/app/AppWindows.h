@@ -5,7 +5,10 @@
 #include "backup/TFormHistory.h"
 #include "backup/TFormRestInf.h"
 #include "payments/TFormQR.h"
+#include "settings/TFormIni.h"
 #include "settings/TFormLogin.h"
+#include "tools/TAboutBox.h"
+#include "tools/TFormPlz.h"
 
 // Every window of the program, created once at start in a fixed order with the main window first,
 // living until the program ends.
@@ -21,10 +24,13 @@ public:
 
 private:
     TFormLizenz m_main;
+    TAboutBox m_about{m_main};
+    TFormIni m_ini{m_main};
     // The backup window opens the two windows created after it; it only keeps references to them.
     TFormBackup m_backup{m_history, m_restInf};
     TFormHistory m_history;
     TFormRestInf m_restInf{m_main};
     TFormLogin m_login;
+    TFormPlz m_plz{m_main, m_main.editor()};
     TFormQR m_qr;
 };

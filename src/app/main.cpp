@@ -2,6 +2,7 @@
 #include "app/AppWindows.h"
 #include "platform/BrowserHelp.h"
 #include "platform/DesktopPlaces.h"
+#include "platform/DesktopPointerSynth.h"
 #include "platform/DesktopShell.h"
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
@@ -45,7 +46,8 @@ int main(int argc, char *argv[])
     SystemProcess process;
     BrowserHelp help;
     SystemClipboard clipboard;
-    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard});
+    DesktopPointerSynth pointer;
+    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard, &pointer});
 
     // The lock lies in the data folder; a failure to make the folder is the start-up's to report.
     DataFolder::create(places.dataFolder());
