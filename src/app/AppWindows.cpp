@@ -1,17 +1,34 @@
 #include "app/AppWindows.h"
 
 #include "documents/DocumentKey.h"
+#include "payments/PaymentQrCommand.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "register/RecordEditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 
-AppWindows::AppWindows()
-    : m_docs(m_finfo, &m_main)
-    , m_finfo(&m_main)
+namespace {
+
+void lift(QWidget &window)
 {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+AppWindows::AppWindows()
+{
+    m_main.AboutBox = &m_about;
+    m_main.FormIni = &m_ini;
+    m_main.FormPlz = &m_plz;
+    m_ini.FormBackup = &m_backup;
+    QObject::connect(m_main.popupMenu().findChild<QAction *>(QStringLiteral("QRCode1")), &QAction::triggered, &m_qr,
+                     [this] { PaymentQrCommand::run(m_main.editor(), m_main.context().DatenPfad, m_qr); });
     QObject::connect(m_main.popupMenu().findChild<QAction *>(QStringLiteral("Dokumente1")), &QAction::triggered,
                      &m_main, [this] { Dokumente1Click(); });
 }
@@ -22,6 +39,15 @@ bool AppWindows::start()
         return false;
     m_main.show();
     return true;
+}
+
+// The main window only once the start-up showed it; an open modal window (the login, too) on top.
+void AppWindows::bringToFront()
+{
+    if (m_main.isVisible())
+        lift(m_main);
+    if (QWidget *modal = QApplication::activeModalWidget())
+        lift(*modal);
 }
 
 // The key is taken from the fields as they stand, saved or not.

@@ -2,6 +2,8 @@
 
 #include "ui_TFormLizenz.h"
 
+#include "mail/MailBinding.h"
+#include "payments/CreditorBinding.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -13,7 +15,11 @@
 #include "register/RecordEditor.h"
 #include "settings/DataFolder.h"
 #include "settings/LoginGate.h"
+#include "settings/TFormIni.h"
 #include "settings/TFormLogin.h"
+#include "tools/ReleaseNumber.h"
+#include "tools/TAboutBox.h"
+#include "tools/TFormPlz.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -55,6 +61,8 @@ TFormLizenz::TFormLizenz(QWidget *parent)
     setUpMenu();
     setUpKeys();
     connectEditor();
+    connectCreditorAndMail();
+    connectToolWindows();
     TimerAds = new QTimer(this);
     connect(TimerAds, &QTimer::timeout, this, &TFormLizenz::TimerAdsTimer);
     TimerAds->start(kPictureInterval);
@@ -144,6 +152,27 @@ void TFormLizenz::connectEditor()
     connect(ui->ToolButton1, &QToolButton::clicked, this, &TFormLizenz::ToolButton1Click);
 }
 
+void TFormLizenz::connectToolWindows()
+{
+    const auto action = [this](const char *name) { return PopupMenu1->findChild<QAction *>(QLatin1String(name)); };
+    connect(action("Einstellungen1"), &QAction::triggered, this, &TFormLizenz::Einstellungen1Click);
+    connect(action("Onlinebanking1"), &QAction::triggered, this, &TFormLizenz::Onlinebanking1Click);
+    connect(action("Info1"), &QAction::triggered, this, &TFormLizenz::Info1Click);
+    connect(ui->ButtonPlz, &QToolButton::clicked, this, &TFormLizenz::ButtonPlzClick);
+}
+
+void TFormLizenz::connectCreditorAndMail()
+{
+    auto *creditor = new CreditorBinding(*m_editor);
+    connect(ui->ButtonCopyB, &QToolButton::clicked, creditor, &CreditorBinding::ButtonCopyBClick);
+    connect(ui->ButtonPasteB, &QToolButton::clicked, creditor, &CreditorBinding::ButtonPasteBClick);
+    connect(ui->SpeedButton1, &QToolButton::clicked, creditor, &CreditorBinding::SpeedButton1Click);
+    auto *mail = new MailBinding(*m_editor, m_context);
+    connect(ui->SpeedButton2, &QToolButton::clicked, mail, &MailBinding::Mailsenden1Click);
+    connect(PopupMenu1->findChild<QAction *>(QStringLiteral("Mailsenden1")), &QAction::triggered, mail,
+            &MailBinding::Mailsenden1Click);
+}
+
 bool TFormLizenz::FormShow(TFormLogin &login)
 {
     RunContext &context = m_context;
@@ -229,6 +258,50 @@ void TFormLizenz::Beenden1Click()
 void TFormLizenz::HelpKey()
 {
     Platform::help().show(0);
+}
+
+void TFormLizenz::Einstellungen1Click()
+{
+    FormIni->FTop = y();
+    FormIni->FLeft = x();
+    openSettingsWindow();
+    if (!FormIni->Abbruch)
+        m_context.Settings.load(m_context.IniDatei);
+}
+
+// The banking page is the user's target here; the settings window stays in front of it, alone.
+void TFormLizenz::Onlinebanking1Click()
+{
+    showMinimized();
+    openSettingsWindow();
+    showNormal();
+}
+
+void TFormLizenz::openSettingsWindow()
+{
+    FormIni->IniDatei = m_context.IniDatei;
+    FormIni->LastRestore = m_context.Settings.value(SettingsLine::BackupFolder);
+    FormIni->EndDate = m_context.Settings.value(SettingsLine::Reserved9);
+    Platform::dialogs().exec(*FormIni);
+}
+
+void TFormLizenz::Info1Click()
+{
+    AboutBox->setRelease(ReleaseNumber::ofThisBuild());
+    Platform::dialogs().exec(*AboutBox);
+}
+
+// With both address fields empty the term of the last lookup is searched again.
+void TFormLizenz::ButtonPlzClick()
+{
+    FormPlz->DataPath = m_context.DatenPfad;
+    const QString code = m_editor->fieldText(InvoiceLine::Plz);
+    const QString town = m_editor->fieldText(InvoiceLine::City);
+    if (!code.isEmpty())
+        FormPlz->SuchPlz = code;
+    else if (!town.isEmpty())
+        FormPlz->SuchPlz = town;
+    Platform::dialogs().exec(*FormPlz);
 }
 
 void TFormLizenz::closeEvent(QCloseEvent *event)

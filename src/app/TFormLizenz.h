@@ -10,7 +10,10 @@ class QLabel;
 class QMenu;
 class QTimer;
 class RecordEditor;
+class TAboutBox;
+class TFormIni;
 class TFormLogin;
+class TFormPlz;
 
 namespace Ui {
 class TFormLizenz;
@@ -32,6 +35,11 @@ public:
 
     int LastHit = -1; // last search hit
 
+    // The windows opened from the menu and the field buttons, set once they exist.
+    TAboutBox *AboutBox = nullptr;
+    TFormIni *FormIni = nullptr;
+    TFormPlz *FormPlz = nullptr;
+
     // The start-up before the window appears; false when the program was ended (a failed login, an
     // unreadable settings file, a data folder that cannot be made).
     bool FormShow(TFormLogin &login);
@@ -41,6 +49,10 @@ public Q_SLOTS:
     void ToolButton1Click();
     void Beenden1Click();
     void HelpKey();
+    void Einstellungen1Click();
+    void Onlinebanking1Click();
+    void Info1Click();
+    void ButtonPlzClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -51,6 +63,9 @@ private:
     void setUpMenu();
     void setUpKeys();
     void connectEditor();
+    void connectToolWindows();
+    void openSettingsWindow();
+    void connectCreditorAndMail();
     bool settleDataFolder();
     // Ends the program when the start cannot go on safely; returns false for FormShow to hand on.
     bool endAtStart();

@@ -154,6 +154,22 @@ TextLines TextFile::decodeLines(const QByteArray &bytes)
     return {splitLines(decodeUnicode(bytes, encoding)), encoding};
 }
 
+std::optional<QString> TextFile::readText(const QString &path, QString *error)
+{
+    const std::optional<QByteArray> bytes = readBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return decodeText(*bytes);
+}
+
+QString TextFile::decodeText(const QByteArray &bytes)
+{
+    const TextEncoding encoding = encodingByMark(bytes);
+    if (encoding == TextEncoding::Windows1252)
+        return Windows1252::decode(bytes.constData(), bytes.size());
+    return decodeUnicode(bytes, encoding);
+}
+
 QStringList TextFile::splitLines(QStringView text)
 {
     QStringList lines;

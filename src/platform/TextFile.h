@@ -23,6 +23,9 @@ public:
     // The whole file's bytes under the same rules.
     static std::optional<QByteArray> readBytes(const QString &path, QString *error = nullptr);
     static TextLines decodeLines(const QByteArray &bytes);
+    // The whole text in one piece, line breaks as they stand: for searching a file rather than editing it.
+    static std::optional<QString> readText(const QString &path, QString *error = nullptr);
+    static QString decodeText(const QByteArray &bytes);
     static QStringList splitLines(QStringView text);
     static QByteArray encodeLines(const QStringList &lines, TextEncoding encoding);
     // Writes through a temporary file, so the old file stays whole until the new one is complete.

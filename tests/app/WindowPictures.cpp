@@ -1,15 +1,21 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
+#include "BackupPictures.h"
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
 #include "documents/TFormDocs.h"
 #include "documents/TFormFInfo.h"
+#include "payments/TFormQR.h"
+#include "register/RecordEditor.h"
 #include "settings/TFormLogin.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QToolButton>
 
 int main(int argc, char *argv[])
 {
@@ -19,6 +25,11 @@ int main(int argc, char *argv[])
                            "Strom;05.01.2024;123,45;14;19.01.2024;R-1;Abschlag;Stadtwerke;info@stadtwerke.de;"
                            "www.stadtwerke.de;12345;Musterstadt;Hauptstr.;DE;0123 4567;;DE02 1203 0000 0000 2020 51;"
                            "BYLADEM1001;K-77;5;Offen\r\n");
+    doubles.places.putFile(QStringLiteral("zettmar.ini"),
+                           "\r\n\r\n\r\nM\xFCller & S\xF6hne GbR\r\nhttps://banking.example/login\r\nkunde-4711\r\n"
+                           "bankgeheim\r\n/media/backup/\r\n\r\n\r\n");
+    doubles.places.putFile(QStringLiteral("plz.dat"), "10115 Berlin\r\n80331 M\xFCnchen\r\n80333 M\xFCnchen\r\n"
+                                                      "80335 M\xFCnchen\r\n81241 M\xFCnchen-Pasing\r\n");
     AppWindows windows;
     windows.start();
     QTest::qWait(50);
@@ -34,6 +45,32 @@ int main(int argc, char *argv[])
     QTest::keyClicks(login.findChild<QWidget *>(QStringLiteral("Edit1")), QStringLiteral("geheim"));
     QTest::qWait(50);
     login.grab().save(folder + QStringLiteral("/login.png"));
+    doubles.dialogs.windowHandlers.enqueue([&folder](QDialog &qr) {
+        if (!QTest::qWaitFor([&qr] { return !static_cast<TFormQR &>(qr).QRCodeBitmap.isNull(); }))
+            qWarning("the payment code was not built");
+        qr.grab().save(folder + QStringLiteral("/payment-qr.png"));
+    });
+    windows.main().popupMenu().findChild<QAction *>(QStringLiteral("QRCode1"))->trigger();
+
+    const auto pictureOfNextWindow = [&](const QString &name) {
+        doubles.dialogs.windowHandlers.enqueue([=](QDialog &window) {
+            QTest::qWait(50);
+            window.grab().save(folder + name);
+        });
+    };
+    const auto trigger = [&](const char *action) {
+        windows.main().popupMenu().findChild<QAction *>(QLatin1String(action))->trigger();
+    };
+    pictureOfNextWindow(QStringLiteral("/settings.png"));
+    trigger("Einstellungen1");
+    for (const char *code : {"80331", "80999"}) {
+        windows.main().editor().field(InvoiceLine::Plz).setText(QLatin1String(code));
+        pictureOfNextWindow(QStringLiteral("/plz-%1.png").arg(QLatin1String(code)));
+        windows.main().findChild<QToolButton *>(QStringLiteral("ButtonPlz"))->click();
+    }
+    pictureOfNextWindow(QStringLiteral("/about.png"));
+    trigger("Info1");
+    BackupPictures::save(doubles, windows.backup(), windows.main(), folder);
 
     const QString documents = doubles.places.root() + QStringLiteral("/Belege/");
     QDir().mkpath(documents);

@@ -32,15 +32,41 @@ bool RecordingShell::startNewInstance()
     return succeeds;
 }
 
+bool RecordingPointerSynth::primaryButtonDown() const
+{
+    return !buttonStates.isEmpty() && buttonStates.dequeue();
+}
+
+void RecordingPointerSynth::movePointer(QPoint screenPosition)
+{
+    events.append(QStringLiteral("move %1,%2").arg(screenPosition.x()).arg(screenPosition.y()));
+}
+
+void RecordingPointerSynth::primaryButton(bool down)
+{
+    events.append(down ? QStringLiteral("press") : QStringLiteral("release"));
+}
+
+void RecordingPointerSynth::key(Key key, bool down)
+{
+    events.append((key == Key::Control ? QStringLiteral("Ctrl") : QStringLiteral("V"))
+                  + (down ? QStringLiteral(" down") : QStringLiteral(" up")));
+}
+
 TempDataFolder::TempDataFolder()
     : m_previousXdg(qgetenv("XDG_DATA_HOME"))
+    , m_previousRuntime(qgetenv("XDG_RUNTIME_DIR"))
 {
     qputenv("XDG_DATA_HOME", m_root.path().toLocal8Bit());
+    const QString runtime = m_root.path() + QStringLiteral("/runtime");
+    QDir().mkdir(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
 }
 
 TempDataFolder::~TempDataFolder()
 {
     qputenv("XDG_DATA_HOME", m_previousXdg);
+    qputenv("XDG_RUNTIME_DIR", m_previousRuntime);
 }
 
 QString TempDataFolder::root() const { return m_root.path(); }
@@ -68,7 +94,7 @@ QByteArray TempDataFolder::fileBytes(const QString &name) const
 }
 
 PlatformDoubles::PlatformDoubles()
-    : m_previous(Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard}))
+    : m_previous(Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard, &pointer}))
 {
 }
 

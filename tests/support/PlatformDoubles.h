@@ -6,6 +6,7 @@
 #include "platform/Help.h"
 #include "platform/Places.h"
 #include "platform/Platform.h"
+#include "platform/PointerSynth.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
 
@@ -22,7 +23,8 @@ public:
     bool startNewInstance() override;
 };
 
-// A fresh data folder below a temporary XDG_DATA_HOME; the data folder itself is not created.
+// A fresh data folder below a temporary XDG_DATA_HOME; the data folder itself is not created. The
+// user's runtime folder (XDG_RUNTIME_DIR, where running copies meet) is a private one below it too.
 class TempDataFolder final : public Places {
 public:
     TempDataFolder();
@@ -39,6 +41,7 @@ public:
 private:
     QTemporaryDir m_root;
     QByteArray m_previousXdg;
+    QByteArray m_previousRuntime;
 };
 
 class FixedClock final : public Clock {
@@ -67,6 +70,23 @@ public:
     QString text() const override { return content; }
 };
 
+// Answers button queries from a script and records the events sent, in their order: "move x,y", "press",
+// "release", "Ctrl down", "V down", "Ctrl up", "V up".
+class RecordingPointerSynth final : public PointerSynth {
+public:
+    bool synthesizes = true;           // what available() reports
+    mutable QQueue<bool> buttonStates; // one per query, as time passes; up once the script is used
+    QPoint position{120, 340};         // where the pointer stands
+    QStringList events;
+
+    bool available() const override { return synthesizes; }
+    bool primaryButtonDown() const override;
+    QPoint pointerPosition() const override { return position; }
+    void movePointer(QPoint screenPosition) override;
+    void primaryButton(bool down) override;
+    void key(Key key, bool down) override;
+};
+
 // Installs a full set of doubles for the lifetime of a test and puts the previous services back after.
 class PlatformDoubles {
 public:
@@ -82,6 +102,7 @@ public:
     RecordingProcess process;
     RecordingHelp help;
     MemoryClipboard clipboard;
+    RecordingPointerSynth pointer;
 
 private:
     Platform::Services m_previous;
