@@ -1,6 +1,9 @@
 #include "app/AppWindows.h"
 
-AppWindows::AppWindows() = default;
+AppWindows::AppWindows()
+{
+    m_main.useRegisterWindows(m_frage, m_liste, m_jahre);
+}
 
 bool AppWindows::start()
 {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/TFormLizenz.h"
+#include "register/TFormAppListe.h"
+#include "register/TFormFrage.h"
+#include "register/TFormJahre.h"
 #include "settings/TFormLogin.h"
 
 // Every window of the program, created once at start in a fixed order with the main window first,
@@ -14,5 +17,8 @@ public:
 
 private:
     TFormLizenz m_main;
+    TFormFrage m_frage{&m_main};
+    TFormAppListe m_liste{m_main.session(), m_frage, &m_main};
     TFormLogin m_login;
+    TFormJahre m_jahre{&m_main};
 };

@@ -6,15 +6,21 @@
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Places.h"
+#include "platform/TextTrim.h"
 #include "platform/Platform.h"
 #include "platform/WindowBackground.h"
 #include "register/InvoiceFile.h"
 #include "register/RecordEditor.h"
+#include "register/TFormAppListe.h"
+#include "register/TFormFrage.h"
+#include "register/TFormJahre.h"
+#include "register/YearList.h"
 #include "settings/LoginGate.h"
 #include "settings/TFormLogin.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QShortcut>
 #include <QStatusBar>
@@ -143,11 +149,30 @@ void TFormLizenz::connectEditor()
     connect(ui->ToolButton1, &QToolButton::clicked, this, &TFormLizenz::ToolButton1Click);
 }
 
+void TFormLizenz::useRegisterWindows(TFormFrage &prompt, TFormAppListe &list, TFormJahre &years)
+{
+    m_prompt = &prompt;
+    m_list = &list;
+    m_years = &years;
+    connectAction("Suchen1", &TFormLizenz::Suchen1Click);
+    connectAction("Weitersuchen1", &TFormLizenz::Weitersuchen1Click);
+    connectAction("Jahrladen1", &TFormLizenz::Jahrladen1Click);
+    connectAction("Alle1", &TFormLizenz::Alle1Click);
+    connectAction("Faellig1", &TFormLizenz::Faellig1Click);
+    connectAction("Offen1", &TFormLizenz::Offen1Click);
+    connect(ui->ToolButton2, &QToolButton::clicked, this, &TFormLizenz::Alle1Click);
+}
+
+void TFormLizenz::connectAction(const char *name, void (TFormLizenz::*slot)())
+{
+    connect(PopupMenu1->findChild<QAction *>(QLatin1String(name)), &QAction::triggered, this, slot);
+}
+
 bool TFormLizenz::FormShow(TFormLogin &login)
 {
     RunContext &context = m_context;
     context.RechJahr = QString::number(Platform::clock().today().year());
-    LastHit = -1;
+    m_search.end();
     ui->Button1->setFocus();
     m_editor->resetState();
     if (!settleDataFolder())
@@ -185,6 +210,90 @@ void TFormLizenz::loadYearFile()
         return;
     }
     m_editor->load();
+}
+
+void TFormLizenz::Suchen1Click()
+{
+    m_search.end();
+    if (!m_search.hasText())
+        return;
+    m_search.restart(m_prompt->ask());
+    if (m_search.term().isEmpty())
+        return;
+    showSearchHit(m_search.findFirst());
+}
+
+// The search never starts over from the first record: after the last one it ends.
+void TFormLizenz::Weitersuchen1Click()
+{
+    if (!m_search.canContinue()) {
+        m_search.end();
+        showSearchHit(std::nullopt);
+        return;
+    }
+    showSearchHit(m_search.findNext());
+}
+
+void TFormLizenz::showSearchHit(std::optional<qsizetype> hit)
+{
+    if (!hit) {
+        Platform::dialogs().notice(Dialogs::NoticeKind::Information, QStringLiteral("Suchbegriff nicht gefunden."));
+        return;
+    }
+    m_editor->showRecord(*hit);
+    m_search.acceptHit(*hit);
+}
+
+void TFormLizenz::Alle1Click()
+{
+    showList(InvoiceListModel::Kind::All);
+}
+
+void TFormLizenz::Faellig1Click()
+{
+    showList(InvoiceListModel::Kind::Due);
+}
+
+void TFormLizenz::Offen1Click()
+{
+    showList(InvoiceListModel::Kind::Open);
+}
+
+void TFormLizenz::showList(InvoiceListModel::Kind kind)
+{
+    if (const std::optional<qsizetype> index = m_list->showList(kind))
+        m_editor->showRecord(*index);
+}
+
+// The current calendar year is always offered: without its file it starts as at a first run.
+void TFormLizenz::Jahrladen1Click()
+{
+    const QString currentYear = QString::number(Platform::clock().today().year());
+    const QString year = TextTrim::trimmed(m_years->choose(YearList::inFolder(m_context.DatenPfad, currentYear)));
+    if (year.isEmpty())
+        return;
+    const QString path = InvoiceFile::pathFor(m_context.DatenPfad, year);
+    if (!QFileInfo::exists(path) && year != currentYear) {
+        Platform::dialogs().notice(Dialogs::NoticeKind::Error, path + QStringLiteral(" nicht gefunden!"));
+        return;
+    }
+    loadYear(year, path);
+}
+
+void TFormLizenz::loadYear(const QString &year, const QString &path)
+{
+    m_editor->offerToSave();
+    m_session.setPath(path);
+    m_context.RechJahr = year;
+    statusPanel(6).setText(year);
+    if (m_session.fileExists()) {
+        m_editor->load();
+        return;
+    }
+    m_editor->resetState();
+    m_editor->startNewYear();
+    statusPanel(2).setText(QStringLiteral("0"));
+    statusPanel(4).setText(QStringLiteral("0"));
 }
 
 void TFormLizenz::TimerAdsTimer()

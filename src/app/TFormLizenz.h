@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "register/InvoiceListModel.h"
+#include "register/RecordSearch.h"
 #include "register/RecordSession.h"
 #include "settings/RunContext.h"
 
@@ -10,6 +12,9 @@ class QLabel;
 class QMenu;
 class QTimer;
 class RecordEditor;
+class TFormAppListe;
+class TFormFrage;
+class TFormJahre;
 class TFormLogin;
 
 namespace Ui {
@@ -30,7 +35,9 @@ public:
     QLabel &statusPanel(int number) const;
     QMenu &popupMenu() const { return *PopupMenu1; }
 
-    int LastHit = -1; // last search hit
+    RecordSearch &search() { return m_search; }
+    // The windows of search, lists and years, created after the main window.
+    void useRegisterWindows(TFormFrage &prompt, TFormAppListe &list, TFormJahre &years);
 
     // The start-up before the window appears; false when the program was ended by a failed login.
     bool FormShow(TFormLogin &login);
@@ -40,6 +47,12 @@ public Q_SLOTS:
     void ToolButton1Click();
     void Beenden1Click();
     void HelpKey();
+    void Suchen1Click();
+    void Weitersuchen1Click();
+    void Jahrladen1Click();
+    void Alle1Click();
+    void Faellig1Click();
+    void Offen1Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,11 +65,19 @@ private:
     void connectEditor();
     bool settleDataFolder();
     void loadYearFile();
+    void showSearchHit(std::optional<qsizetype> hit);
+    void showList(InvoiceListModel::Kind kind);
+    void loadYear(const QString &year, const QString &path);
+    void connectAction(const char *name, void (TFormLizenz::*slot)());
 
     std::unique_ptr<Ui::TFormLizenz> ui;
     RunContext m_context;
     RecordSession m_session;
     RecordEditor *m_editor = nullptr;
+    RecordSearch m_search{m_session};
+    TFormFrage *m_prompt = nullptr;
+    TFormAppListe *m_list = nullptr;
+    TFormJahre *m_years = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QTimer *TimerAds = nullptr;
     QList<QLabel *> m_panels;

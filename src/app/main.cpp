@@ -5,6 +5,7 @@
 #include "platform/DesktopShell.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrinting.h"
 #include "platform/SystemClipboard.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemProcess.h"
@@ -35,7 +36,8 @@ int main(int argc, char *argv[])
     SystemProcess process;
     BrowserHelp help;
     SystemClipboard clipboard;
-    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard});
+    QtPrinting printing;
+    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard, &printing});
 
     AppWindows windows;
     centreOnScreen(windows.main());

@@ -31,3 +31,4 @@ Clock &Platform::clock() { return installed(s_services.clock, "Clock"); }
 Process &Platform::process() { return installed(s_services.process, "Process"); }
 Help &Platform::help() { return installed(s_services.help, "Help"); }
 Clipboard &Platform::clipboard() { return installed(s_services.clipboard, "Clipboard"); }
+Printing &Platform::printing() { return installed(s_services.printing, "Printing"); }

@@ -5,6 +5,7 @@ class Clock;
 class Dialogs;
 class Help;
 class Places;
+class Printing;
 class Process;
 class Shell;
 
@@ -19,6 +20,7 @@ public:
         Process *process = nullptr;
         Help *help = nullptr;
         Clipboard *clipboard = nullptr;
+        Printing *printing = nullptr;
     };
 
     // Returns the services that were in force, so a caller can put them back.
@@ -31,6 +33,7 @@ public:
     static Process &process();
     static Help &help();
     static Clipboard &clipboard();
+    static Printing &printing();
 
 private:
     static Services s_services;

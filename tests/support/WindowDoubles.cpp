@@ -9,6 +9,8 @@ WindowDoubles::WindowDoubles()
 {
     loadAppResources();
     dialogs.windowRunner = [this](QDialog &dialog) { return runWindow(dialog); };
+    // The services before these doubles come back when PlatformDoubles goes.
+    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard, &printing});
 }
 
 int WindowDoubles::runWindow(QDialog &dialog)
