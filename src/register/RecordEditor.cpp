@@ -282,7 +282,10 @@ void RecordEditor::EditFristExit()
 
 bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *edit = static_cast<QLineEdit *>(watched);
+    // A field being destroyed is no longer a QLineEdit when it loses the focus.
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);

@@ -102,6 +102,7 @@ private:
     void start(const QStringList &lines);
     void startWith(const QByteArray &bytes);
     void trigger(const char *action) const;
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
     QLineEdit &field(const char *name) const;
     QString panel(int number) const;
     TFormLizenz &main() const { return m_windows->main(); }
@@ -141,6 +142,14 @@ void TestRegisterWindows::trigger(const char *action) const
     main().popupMenu().findChild<QAction *>(QLatin1String(action))->trigger();
 }
 
+// As after a modal window closes on the desktop, the main window is active again when the key comes.
+void TestRegisterWindows::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) const
+{
+    main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main()));
+    QTest::keyClick(&field("EditTitle"), key, modifiers);
+}
+
 QLineEdit &TestRegisterWindows::field(const char *name) const
 {
     return child<QLineEdit>(main(), name);
@@ -155,13 +164,13 @@ void TestRegisterWindows::searchesOnAndEndsAfterTheLastRecord()
 {
     start({record("Alpha"), record("Beta"), record("Alphabet")});
     m_doubles->dialogs.windowHandlers.enqueue(prompt(QStringLiteral("  alpha ")));
-    QTest::keyClick(&field("EditTitle"), Qt::Key_F, Qt::ControlModifier);
+    pressKey(Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(field("EditName").text(), QStringLiteral("Alpha"));
-    QTest::keyClick(&field("EditTitle"), Qt::Key_F3);
+    pressKey(Qt::Key_F3);
     QCOMPARE(field("EditName").text(), QStringLiteral("Alphabet"));
     QCOMPARE(panel(2), QStringLiteral("3"));
-    QTest::keyClick(&field("EditTitle"), Qt::Key_F3);
-    QTest::keyClick(&field("EditTitle"), Qt::Key_F3);
+    pressKey(Qt::Key_F3);
+    pressKey(Qt::Key_F3);
     QCOMPARE(m_doubles->dialogs.texts(), (QStringList{"TFormFrage", kNotFound, kNotFound}));
     QCOMPARE(m_doubles->dialogs.log[1].kind, QStringLiteral("information"));
     QCOMPARE(field("EditName").text(), QStringLiteral("Alphabet"));
@@ -313,6 +322,7 @@ void TestRegisterWindows::yearChoices()
     m_doubles->places.putFile(QStringLiteral("2022rech.csv"), "");
     m_doubles->places.putFile(QStringLiteral("2023rech.csv"), fileOf({record("Alt")}));
     startWith(QByteArray());
+    m_doubles->dialogs.answers.enqueue(false); // the year's first record waits to be entered
     const auto choose = [this](const QString &entry) {
         m_doubles->dialogs.windowHandlers.enqueue([entry](QDialog &years) {
             auto &list = child<QListWidget>(years, "ListeJahre");
@@ -327,6 +337,7 @@ void TestRegisterWindows::yearChoices()
         trigger("Jahrladen1");
     };
     choose(QStringLiteral("2023"));
+    QCOMPARE(m_doubles->dialogs.texts(), (QStringList{"TFormJahre", kSaveQuestion}));
     m_doubles->dialogs.log.clear();
     choose(choice);
     QStringList expected;
@@ -365,7 +376,8 @@ void TestRegisterWindows::takesOverFromEachList()
     start({record("Eins", "14.03.2024"), record("Zwei", "01.01.2024", "Bezahlt"), record("Drei", "15.03.2024"),
            record("Vier", "1.2.2024", "")});
     main().findChild<QToolButton *>(QStringLiteral("ButtonNext"))->click();
-    m_doubles->dialogs.windowHandlers.enqueue([numbers, row](QDialog &list) {
+    const bool doubleClick = action.startsWith(QStringLiteral("ToolButton"));
+    m_doubles->dialogs.windowHandlers.enqueue([numbers, row, doubleClick](QDialog &list) {
         QCOMPARE(list.windowTitle(), u"Fällige Rechnungen"_qs);
         auto &view = child<QTreeView>(list, "MyList");
         QStringList shownNumbers;
@@ -378,6 +390,11 @@ void TestRegisterWindows::takesOverFromEachList()
         }
         const QModelIndex index = view.model()->index(row, 2);
         view.setCurrentIndex(index);
+        if (!doubleClick) {
+            child<QToolButton>(list, "ToolButton1").click();
+            return;
+        }
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(index).center());
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(index).center());
     });
     if (action.startsWith(QStringLiteral("ToolButton")))
@@ -456,6 +473,8 @@ void TestRegisterWindows::listWindowSortsSearchesAndKeepsItsLook()
         child<QToolButton>(list, "ToolButton4").click();
         QCOMPARE(m_doubles->dialogs.lastText(), QStringLiteral("Nicht gefunden!"));
 
+        list.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&list));
         QTest::keyClick(&view, Qt::Key_F1);
         QCOMPARE(m_doubles->help.contexts, QList<int>{60});
         list.resize(1000, 600);
@@ -479,7 +498,7 @@ void TestRegisterWindows::listWindowSortsSearchesAndKeepsItsLook()
 void TestRegisterWindows::printsThePagesToPdf()
 {
     QStringList lines;
-    for (int i = 1; i <= 120; ++i)
+    for (int i = 1; i <= 150; ++i)
         lines.append(record(QStringLiteral("Firma %1 mit einem Namen, der länger ist als seine Spalte im Druck").arg(i),
                             "01.03.2024", "Offen", QStringLiteral("%1,00").arg(i)));
     start(lines);
@@ -505,7 +524,7 @@ void TestRegisterWindows::printsThePagesToPdf()
         QVERIFY2(pages[page - 1].contains(QStringLiteral("Date: 15.03.2024 Page: %1 / 3").arg(page)),
                  qPrintable(pages[page - 1].left(300)));
     QVERIFY(pages[0].contains(QStringLiteral("Artikel/Dienstleistung")));
-    QVERIFY(pages[2].contains(QStringLiteral("120,00")));
+    QVERIFY(pages[2].contains(QStringLiteral("150,00")));
 }
 
 void TestRegisterWindows::printFailuresAreShown()
@@ -516,6 +535,7 @@ void TestRegisterWindows::printFailuresAreShown()
         m_doubles->dialogs.printChoices.enqueue(false);
         child<QToolButton>(list, "ToolButton2").click();
         m_doubles->dialogs.printChoices.enqueue(true);
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         child<QToolButton>(list, "ToolButton2").click();
         list.close();
     });

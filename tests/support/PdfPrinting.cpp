@@ -5,8 +5,8 @@
 #include "platform/QtPrintJob.h"
 
 PdfPrinting::PdfPrinting()
-    : printerFile(m_folder.filePath(QStringLiteral("printer.pdf")))
 {
+    printerFile = m_folder.filePath(QStringLiteral("printer.pdf"));
 }
 
 Printing::Start PdfPrinting::choosePrinter(const JobSettings &settings)
