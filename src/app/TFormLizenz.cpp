@@ -6,8 +6,9 @@
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Places.h"
-#include "platform/TextTrim.h"
 #include "platform/Platform.h"
+#include "platform/Process.h"
+#include "platform/TextTrim.h"
 #include "platform/WindowBackground.h"
 #include "register/InvoiceFile.h"
 #include "register/RecordEditor.h"
@@ -15,11 +16,11 @@
 #include "register/TFormFrage.h"
 #include "register/TFormJahre.h"
 #include "register/YearList.h"
+#include "settings/DataFolder.h"
 #include "settings/LoginGate.h"
 #include "settings/TFormLogin.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QShortcut>
@@ -176,11 +177,13 @@ bool TFormLizenz::FormShow(TFormLogin &login)
     ui->Button1->setFocus();
     m_editor->resetState();
     if (!settleDataFolder())
-        return true;
+        return endAtStart();
     context.ProgPfad = Platform::places().programFolder();
     m_session.setPath(InvoiceFile::pathFor(context.DatenPfad, context.RechJahr));
     context.IniDatei = context.DatenPfad + QStringLiteral("zettmar.ini");
-    context.Settings.load(context.IniDatei);
+    // Without the settings the program password cannot be checked, so there is no way past it.
+    if (!context.Settings.load(context.IniDatei))
+        return endAtStart();
     if (!LoginGate::admit(login, context.Settings.value(SettingsLine::ProgramPassword)))
         return false;
     context.MailProgramm = Platform::places().mailClient();
@@ -195,11 +198,20 @@ bool TFormLizenz::FormShow(TFormLogin &login)
 bool TFormLizenz::settleDataFolder()
 {
     m_context.DatenPfad = Platform::places().dataFolder();
-    if (QDir().mkpath(m_context.DatenPfad))
-        return true;
-    Platform::dialogs().notice(
-        Dialogs::NoticeKind::Error,
-        QStringLiteral("Der Ordner \"%1\" kann nicht erstellt werden.").arg(m_context.DatenPfad));
+    const QString reason = DataFolder::create(m_context.DatenPfad);
+    if (!reason.isEmpty()) {
+        Platform::dialogs().notice(
+            Dialogs::NoticeKind::Error,
+            QStringLiteral("Der Ordner \"%1\" kann nicht erstellt werden. %2").arg(m_context.DatenPfad, reason));
+        return false;
+    }
+    DataFolder::removeSaveLeftovers(m_context.DatenPfad);
+    return true;
+}
+
+bool TFormLizenz::endAtStart()
+{
+    Platform::process().endNow(1);
     return false;
 }
 
@@ -240,8 +252,8 @@ void TFormLizenz::showSearchHit(std::optional<qsizetype> hit)
         Platform::dialogs().notice(Dialogs::NoticeKind::Information, QStringLiteral("Suchbegriff nicht gefunden."));
         return;
     }
-    m_editor->showRecord(*hit);
-    m_search.acceptHit(*hit);
+    if (m_editor->showRecord(*hit))
+        m_search.acceptHit(*hit);
 }
 
 void TFormLizenz::Alle1Click()
@@ -282,7 +294,8 @@ void TFormLizenz::Jahrladen1Click()
 
 void TFormLizenz::loadYear(const QString &year, const QString &path)
 {
-    m_editor->offerToSave();
+    if (!m_editor->offerToSave())
+        return;
     m_session.setPath(path);
     m_context.RechJahr = year;
     statusPanel(6).setText(year);
@@ -317,7 +330,8 @@ void TFormLizenz::ToolButton1Click()
 
 void TFormLizenz::Beenden1Click()
 {
-    m_editor->offerToSave();
+    if (!m_editor->offerToSave())
+        return;
     m_quitAsked = true;
     close();
 }
@@ -330,8 +344,10 @@ void TFormLizenz::HelpKey()
 void TFormLizenz::closeEvent(QCloseEvent *event)
 {
     // Only typed input counts here: fields cleared by "Neu" and left untouched close without a question.
-    if (!m_quitAsked && m_session.isModified())
-        m_editor->askToStore();
+    if (!m_quitAsked && m_session.isModified() && !m_editor->askToStore()) {
+        event->ignore();
+        return;
+    }
     m_quitAsked = true;
     event->accept();
 }

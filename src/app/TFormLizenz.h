@@ -39,7 +39,8 @@ public:
     // The windows of search, lists and years, created after the main window.
     void useRegisterWindows(TFormFrage &prompt, TFormAppListe &list, TFormJahre &years);
 
-    // The start-up before the window appears; false when the program was ended by a failed login.
+    // The start-up before the window appears; false when the program was ended (a failed login, an
+    // unreadable settings file, a data folder that cannot be made).
     bool FormShow(TFormLogin &login);
 
 public Q_SLOTS:
@@ -64,6 +65,8 @@ private:
     void setUpKeys();
     void connectEditor();
     bool settleDataFolder();
+    // Ends the program when the start cannot go on safely; returns false for FormShow to hand on.
+    bool endAtStart();
     void loadYearFile();
     void showSearchHit(std::optional<qsizetype> hit);
     void showList(InvoiceListModel::Kind kind);

@@ -11,6 +11,8 @@
 #include "platform/SystemProcess.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QScreen>
 
 namespace {
@@ -26,6 +28,10 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     loadAppResources();
+    // Qt's own texts (field context menus, standard buttons, file dialogs) in German, as ours are.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QApplication::setApplicationName(QStringLiteral("zettmar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 

@@ -1,7 +1,8 @@
 #include "platform/BrowserHelp.h"
 
-#include "platform/Platform.h"
+#include "platform/Dialogs.h"
 #include "platform/Places.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -15,5 +16,8 @@ QString address(const QString &programFolder, int context)
 
 void BrowserHelp::show(int context)
 {
-    Platform::shell().open(address(Platform::places().programFolder(), context));
+    if (!Platform::shell().open(address(Platform::places().programFolder(), context)))
+        Platform::dialogs().notice(Dialogs::NoticeKind::Error,
+                                   QStringLiteral("Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm "
+                                                  "zum Anzeigen von Webseiten gefunden."));
 }

@@ -22,6 +22,8 @@ public:
     virtual bool notice(NoticeKind kind, const QString &text) = 0;
     // A Yes/No question with a question icon and the caption "zettmar"; true means "Ja".
     virtual bool question(const QString &text) = 0;
+    // The same question, but one the user must answer: Esc and the close box do nothing.
+    virtual bool mandatoryQuestion(const QString &text) = 0;
     // The program's title as caption, no icon, one "OK".
     virtual void plainMessage(const QString &text) = 0;
     // A box with a caption and icon of its own and one "OK".

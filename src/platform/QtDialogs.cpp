@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -35,11 +36,36 @@ QMessageBox::Icon iconOf(Dialogs::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// Swallows Esc and the close box, which QMessageBox would otherwise take for "Nein".
+class AnswerRequired final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool closing = event->type() == QEvent::Close;
+        const bool escape
+            = event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
+        if (!closing && !escape)
+            return QObject::eventFilter(watched, event);
+        event->ignore();
+        return true;
+    }
+};
+
+enum class Buttons { Ok, YesNo, YesNoRequired };
+
 // Runs a box with German button captions and tells whether "Ja" (or "OK") was chosen.
-bool runBox(QMessageBox::Icon icon, const QString &caption, const QString &text, bool yesNo)
+bool runBox(QMessageBox::Icon icon, const QString &caption, const QString &text, Buttons buttons)
 {
     QMessageBox box(icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
-    if (!yesNo) {
+    AnswerRequired answerRequired;
+    if (buttons == Buttons::YesNoRequired) {
+        box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+        box.installEventFilter(&answerRequired);
+    }
+    if (buttons == Buttons::Ok) {
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();
         return true;
@@ -47,7 +73,8 @@ bool runBox(QMessageBox::Icon icon, const QString &caption, const QString &text,
     QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    box.setEscapeButton(no);
+    if (buttons == Buttons::YesNo)
+        box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -63,27 +90,33 @@ std::optional<QString> chosen(const QString &path)
 
 bool QtDialogs::notice(NoticeKind kind, const QString &text)
 {
-    return runBox(iconOf(kind), Dialogs::captionOf(kind), text, kind == NoticeKind::Confirmation);
+    return runBox(iconOf(kind), Dialogs::captionOf(kind), text,
+                  kind == NoticeKind::Confirmation ? Buttons::YesNo : Buttons::Ok);
 }
 
 bool QtDialogs::question(const QString &text)
 {
-    return runBox(QMessageBox::Question, QStringLiteral("zettmar"), text, true);
+    return runBox(QMessageBox::Question, QStringLiteral("zettmar"), text, Buttons::YesNo);
+}
+
+bool QtDialogs::mandatoryQuestion(const QString &text)
+{
+    return runBox(QMessageBox::Question, QStringLiteral("zettmar"), text, Buttons::YesNoRequired);
 }
 
 void QtDialogs::plainMessage(const QString &text)
 {
-    runBox(QMessageBox::NoIcon, programTitle(), text, false);
+    runBox(QMessageBox::NoIcon, programTitle(), text, Buttons::Ok);
 }
 
 void QtDialogs::captionedMessage(const QString &caption, const QString &text, Icon icon)
 {
-    runBox(iconOf(icon), caption, text, false);
+    runBox(iconOf(icon), caption, text, Buttons::Ok);
 }
 
 bool QtDialogs::captionedQuestion(const QString &caption, const QString &text)
 {
-    return runBox(QMessageBox::Question, caption, text, true);
+    return runBox(QMessageBox::Question, caption, text, Buttons::YesNo);
 }
 
 std::optional<QString> QtDialogs::inputLine(const QString &caption, const QString &prompt,

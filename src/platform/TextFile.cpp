@@ -1,8 +1,10 @@
 #include "platform/TextFile.h"
 
+#include "platform/SystemReason.h"
 #include "platform/Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QtEndian>
@@ -65,14 +67,23 @@ QStringList splitWindows1252(const QByteArray &bytes)
     return lines;
 }
 
+// The mark is cut off here; a U+FEFF right after it is text and must stay, so the decoder is told
+// not to take it for a second mark.
 QString decodeUnicode(const QByteArray &bytes, TextEncoding encoding)
 {
     const QByteArrayView body = QByteArrayView(bytes).sliced(markOf(encoding).size());
-    if (encoding == TextEncoding::Utf8)
-        return QString::fromUtf8(body);
-    QStringDecoder decoder(encoding == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
-                                                             : QStringDecoder::Utf16BE);
+    const QStringDecoder::Encoding decoding = encoding == TextEncoding::Utf8 ? QStringDecoder::Utf8
+        : encoding == TextEncoding::Utf16LE                                  ? QStringDecoder::Utf16LE
+                                                                             : QStringDecoder::Utf16BE;
+    QStringDecoder decoder(decoding, QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(body);
+}
+
+std::optional<QByteArray> failed(QString *error, const QString &reason)
+{
+    if (error)
+        *error = SystemReason::german(reason);
+    return std::nullopt;
 }
 
 void appendUtf16(QStringView line, bool bigEndian, QByteArray &out)
@@ -112,13 +123,27 @@ void appendLine(QStringView line, TextEncoding encoding, QByteArray &out)
 
 std::optional<TextLines> TextFile::readLines(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    const std::optional<QByteArray> bytes = readBytes(path, error);
+    if (!bytes)
         return std::nullopt;
-    }
-    return decodeLines(file.readAll());
+    return decodeLines(*bytes);
+}
+
+std::optional<QByteArray> TextFile::readBytes(const QString &path, QString *error)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return failed(error, QStringLiteral("Keine reguläre Datei"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(error, file.errorString());
+    const qint64 expected = file.size();
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return failed(error, file.errorString());
+    if (bytes.size() != expected)
+        return failed(error, QStringLiteral("Die Datei wurde nicht vollständig gelesen"));
+    return bytes;
 }
 
 TextLines TextFile::decodeLines(const QByteArray &bytes)
@@ -155,17 +180,19 @@ QString TextFile::writeLines(const QString &path, const QStringList &lines, Text
     return writeBytes(path, encodeLines(lines, encoding));
 }
 
-QString TextFile::writeBytes(const QString &path, const QByteArray &bytes)
+QString TextFile::writeBytes(const QString &path, const QByteArray &bytes,
+                             std::optional<QFileDevice::Permissions> permissions)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
+        return SystemReason::german(file.errorString());
+    const bool written = file.write(bytes) == bytes.size() && (!permissions || file.setPermissions(*permissions));
+    if (!written) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return reason;
+        return SystemReason::german(reason);
     }
     if (!file.commit())
-        return file.errorString();
+        return SystemReason::german(file.errorString());
     return {};
 }

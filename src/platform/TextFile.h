@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -16,13 +17,18 @@ struct TextLines {
 // LF ending a line; written back with the mark of their encoding and CR LF after every line.
 class TextFile {
 public:
-    // Empty when the file cannot be opened; error then holds the reason.
+    // Empty when the file cannot be read whole (not there, no regular file, a read error or a short
+    // read); error then holds the reason in German where we know it.
     static std::optional<TextLines> readLines(const QString &path, QString *error = nullptr);
+    // The whole file's bytes under the same rules.
+    static std::optional<QByteArray> readBytes(const QString &path, QString *error = nullptr);
     static TextLines decodeLines(const QByteArray &bytes);
     static QStringList splitLines(QStringView text);
     static QByteArray encodeLines(const QStringList &lines, TextEncoding encoding);
     // Writes through a temporary file, so the old file stays whole until the new one is complete.
     // Returns the reason of a failure, empty on success.
     static QString writeLines(const QString &path, const QStringList &lines, TextEncoding encoding);
-    static QString writeBytes(const QString &path, const QByteArray &bytes);
+    // permissions, when given, are set on the new file before it replaces the old one.
+    static QString writeBytes(const QString &path, const QByteArray &bytes,
+                              std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 };

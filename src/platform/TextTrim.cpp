@@ -19,3 +19,12 @@ QString TextTrim::trimmed(QStringView text)
         --end;
     return text.sliced(begin, end - begin).toString();
 }
+
+QString TextTrim::blankControls(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 32)
+            c = QLatin1Char(' ');
+    }
+    return text;
+}

@@ -8,4 +8,7 @@
 class TextTrim {
 public:
     static QString trimmed(QStringView text);
+    // Every character below code 32 becomes a blank: a line break or tab pasted into a value must not
+    // split the line the value is stored in.
+    static QString blankControls(QString text);
 };

@@ -70,3 +70,13 @@ void Windows1252::appendEncoded(QStringView text, QByteArray &out)
             dest[i] = encodeBeyondLatin(src[i]);
     }
 }
+
+qsizetype Windows1252::firstUnencodable(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text.utf16()[i];
+        if (!isPlainLatin1(unit) && encodeBeyondLatin(unit) == '?')
+            return i;
+    }
+    return -1;
+}

@@ -12,4 +12,6 @@ public:
     static QString decode(const char *bytes, qsizetype size);
     // Characters the code page cannot hold become "?".
     static void appendEncoded(QStringView text, QByteArray &out);
+    // The position of the first character the code page cannot hold, or -1.
+    static qsizetype firstUnencodable(QStringView text);
 };

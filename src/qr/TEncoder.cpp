@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int ModeIndicatorBits = 4;
-constexpr uint8_t PadBytes[] = {0xEC, 0x11};
+constexpr int kModeIndicatorBits = 4;
+constexpr uint8_t kPadBytes[] = {0xEC, 0x11};
 
 bool isDigit(QChar character)
 {
@@ -67,10 +67,10 @@ TEncoder::TOption automaticOption(const QString &text)
 
 void appendNumeric(const std::string &digits, TBitArray &bits)
 {
-    static constexpr int bitsForDigits[] = {0, 4, 7, 10};
+    static constexpr int kBitsForDigits[] = {0, 4, 7, 10};
     for (std::size_t start = 0; start < digits.size(); start += 3) {
         const std::size_t length = std::min<std::size_t>(3, digits.size() - start);
-        bits.appendBits(static_cast<uint32_t>(std::stoi(digits.substr(start, length))), bitsForDigits[length]);
+        bits.appendBits(static_cast<uint32_t>(std::stoi(digits.substr(start, length))), kBitsForDigits[length]);
     }
 }
 
@@ -104,7 +104,7 @@ TBitArray contentBits(const TSegment &segment)
 
 int smallestVersionHolding(int bitCount)
 {
-    for (int number = TVersion::MinNumber; number <= TVersion::MaxNumber; ++number)
+    for (int number = TVersion::kMinNumber; number <= TVersion::kMaxNumber; ++number)
         if ((bitCount + 7) / 8 <= TVersion::forNumber(number)->ecBlocks().totalDataCodewords())
             return number;
     return 0;
@@ -163,10 +163,10 @@ int TEncoder::chooseVersion(const TSegment &segment)
     const int dataBits = contentBits(segment).size();
     // The count field's width depends on the version being chosen: guess with version 1's width,
     // then settle with the width of the version that guess gives.
-    const int guess = smallestVersionHolding(ModeIndicatorBits + characterCountBits(segment.mode, 1) + dataBits);
+    const int guess = smallestVersionHolding(kModeIndicatorBits + characterCountBits(segment.mode, 1) + dataBits);
     if (guess == 0)
         return 0;
-    return smallestVersionHolding(ModeIndicatorBits + characterCountBits(segment.mode, guess) + dataBits);
+    return smallestVersionHolding(kModeIndicatorBits + characterCountBits(segment.mode, guess) + dataBits);
 }
 
 int TEncoder::lowestPenaltyMask(const std::array<int, 8> &penalties)
@@ -201,7 +201,7 @@ TBitArray TEncoder::headedBits(const TSegment &segment, const TVersion &version)
     const std::size_t count = segment.content.size();
     check(count < (std::size_t{1} << countBits));
     TBitArray bits;
-    bits.appendBits(static_cast<uint32_t>(modeIndicator(segment.mode)), ModeIndicatorBits);
+    bits.appendBits(static_cast<uint32_t>(modeIndicator(segment.mode)), kModeIndicatorBits);
     bits.appendBits(static_cast<uint32_t>(count), countBits);
     bits.append(contentBits(segment));
     return bits;
@@ -214,7 +214,7 @@ TBitArray TEncoder::terminatedAndPadded(TBitArray bits, const TVersion &version)
     bits.appendBits(0, std::clamp(capacityBits - bits.size(), 0, 4));
     bits.appendBits(0, (8 - bits.size() % 8) % 8);
     for (int i = 0; bits.size() < capacityBits; ++i)
-        bits.appendBits(PadBytes[i % 2], 8);
+        bits.appendBits(kPadBytes[i % 2], 8);
     return bits;
 }
 

@@ -38,11 +38,13 @@ void fillSquare(TByteMatrix &matrix, int left, int top, int size, uint8_t value)
                 matrix.set(x, y, value);
 }
 
-// Concentric squares from the outside in, alternating dark and light, the last one dark.
+// A dark square, a light ring one module wide inside it, and a dark core filling the rest: 7-5-3 for
+// a finder pattern (whose core is a dark 3 x 3 block), 5-3-1 for an alignment pattern.
 void embedConcentricPattern(TByteMatrix &matrix, int left, int top, int size)
 {
-    for (int ring = 0; 2 * ring < size; ++ring)
-        fillSquare(matrix, left + ring, top + ring, size - 2 * ring, ring % 2 == 0 ? TByteMatrix::Dark : TByteMatrix::Light);
+    fillSquare(matrix, left, top, size, TByteMatrix::Dark);
+    fillSquare(matrix, left + 1, top + 1, size - 2, TByteMatrix::Light);
+    fillSquare(matrix, left + 2, top + 2, size - 4, TByteMatrix::Dark);
 }
 
 // A finder pattern with its light separator; the separator square is cut off by the symbol edge.

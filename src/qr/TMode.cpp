@@ -18,23 +18,23 @@ int modeIndicator(TMode mode)
 int characterCountBits(TMode mode, int version)
 {
     const int range = version <= 9 ? 0 : version <= 26 ? 1 : 2;
-    static constexpr int numeric[] = {10, 12, 14};
-    static constexpr int alphanumeric[] = {9, 11, 13};
-    static constexpr int byte[] = {8, 16, 16};
+    static constexpr int kNumericBits[] = {10, 12, 14};
+    static constexpr int kAlphanumericBits[] = {9, 11, 13};
+    static constexpr int kByteBits[] = {8, 16, 16};
     switch (mode) {
     case TMode::Numeric:
-        return numeric[range];
+        return kNumericBits[range];
     case TMode::Alphanumeric:
-        return alphanumeric[range];
+        return kAlphanumericBits[range];
     case TMode::Byte:
         break;
     }
-    return byte[range];
+    return kByteBits[range];
 }
 
 int alphanumericValue(char16_t character)
 {
-    static constexpr std::u16string_view set = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ $%*+-./:";
-    const std::size_t position = set.find(character);
+    static constexpr std::u16string_view kAlphanumericSet = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ $%*+-./:";
+    const std::size_t position = kAlphanumericSet.find(character);
     return position == std::u16string_view::npos ? -1 : static_cast<int>(position);
 }

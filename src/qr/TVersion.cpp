@@ -55,9 +55,9 @@ const std::vector<TVersion> &allVersions()
 
 const TVersion *TVersion::forNumber(int number)
 {
-    if (number < MinNumber || number > MaxNumber)
+    if (number < kMinNumber || number > kMaxNumber)
         return nullptr;
-    return &allVersions()[static_cast<std::size_t>(number - MinNumber)];
+    return &allVersions()[static_cast<std::size_t>(number - kMinNumber)];
 }
 
 TVersion::TVersion(int number, int totalCodewords, std::vector<int> alignmentPatternCenters, TECBlocks ecBlocks)

@@ -8,8 +8,8 @@
 // tables. Only the level L block structure is kept, as no other level is ever written.
 class TVersion {
 public:
-    static constexpr int MinNumber = 1;
-    static constexpr int MaxNumber = 40;
+    static constexpr int kMinNumber = 1;
+    static constexpr int kMaxNumber = 40;
 
     // Null for a number outside 1 to 40.
     static const TVersion *forNumber(int number);

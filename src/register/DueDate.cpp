@@ -2,6 +2,7 @@
 
 #include "platform/Regional.h"
 #include "platform/TextTrim.h"
+#include "register/InvoiceLine.h"
 
 #include <optional>
 
@@ -27,7 +28,11 @@ std::variant<QDate, DueDate::Error> DueDate::compute(const QString &invoiceDate,
     const std::optional<int> days = readWholeDays(TextTrim::trimmed(term));
     if (!days)
         return Error::Term;
-    return date.addDays(*days);
+    // A date outside these years would be written in a form that never reads back as a date.
+    const QDate due = date.addDays(*days);
+    if (due < QDate(1900, 1, 1) || due > QDate(9999, 12, 31))
+        return Error::Term;
+    return due;
 }
 
 QString DueDate::messageFor(Error error)
@@ -40,5 +45,5 @@ QString DueDate::messageFor(Error error)
 bool DueDate::isOverdue(const QDate &dueDate, const QString &status, const QDate &today)
 {
     return dueDate.isValid() && dueDate > QDate(1899, 12, 30) && dueDate < today
-        && status == QStringLiteral("Offen");
+        && status == InvoiceLine::kStatusOpen;
 }

@@ -18,6 +18,8 @@ public:
     // A line taken out of the record list for use is cut to this many characters.
     static constexpr qsizetype kMaxUsedLength = 4096;
 
+    // The label the main window shows beside the field, for messages about it.
+    static QString labelOf(Field field);
     // Fields in file order; a double quote at a field's start opens a quoted field.
     static QStringList split(QStringView line);
     // Joins the fields in file order, quoting those that would not read back as written.

@@ -4,13 +4,14 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Regional.h"
+#include "platform/TextTrim.h"
 #include "register/DueDate.h"
 #include "register/RecordSession.h"
-#include "platform/TextTrim.h"
 #include "register/TypedKey.h"
 #include "register/UpperCaseValidator.h"
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,8 +102,11 @@ void RecordEditor::show(const QString &line)
     clear();
     const QStringList fields = InvoiceLine::split(line);
     const qsizetype filled = std::min<qsizetype>(fields.size(), InvoiceLine::kFieldCount);
-    for (qsizetype i = 0; i < filled; ++i)
+    for (qsizetype i = 0; i < filled; ++i) {
         m_fields[i]->setText(TextTrim::trimmed(fields[i]));
+        // A reader looks for the start of a long text first.
+        m_fields[i]->setCursorPosition(0);
+    }
     QDate dueDate;
     if (filled == InvoiceLine::kFieldCount)
         dueDate = Regional::readDate(fieldText(InvoiceLine::Ende), todayDate);
@@ -124,18 +128,20 @@ void RecordEditor::showCurrent()
     show(m_session.currentLine());
 }
 
-void RecordEditor::showRecord(qsizetype index)
+bool RecordEditor::showRecord(qsizetype index)
 {
-    offerToSave();
+    if (!offerToSave())
+        return false;
     m_session.moveTo(index);
     showCurrent();
+    return true;
 }
 
 void RecordEditor::load()
 {
     const RecordSession::Result result = m_session.load();
     if (!result.done()) {
-        reportFailure(result.message, false);
+        report(result);
         return;
     }
     if (m_session.fileExists())
@@ -144,37 +150,44 @@ void RecordEditor::load()
 
 bool RecordEditor::store()
 {
+    return storeShown().done();
+}
+
+RecordSession::Result RecordEditor::storeShown()
+{
     const RecordSession::Result result = m_session.store(fieldTexts());
-    if (!result.done())
-        return reportFailure(result.message, result.outcome == RecordSession::Outcome::Refused);
-    showPanels();
-    return true;
+    if (result.done())
+        showPanels();
+    else
+        report(result);
+    return result;
 }
 
 // A refusal is about the input and warns; a failed read or write is an error of the file.
-bool RecordEditor::reportFailure(const QString &message, bool refused)
+void RecordEditor::report(const RecordSession::Result &result)
 {
-    Platform::dialogs().notice(refused ? Dialogs::NoticeKind::Warning : Dialogs::NoticeKind::Error, message);
-    return false;
+    const bool aboutInput = result.outcome == RecordSession::Outcome::Incomplete
+        || result.outcome == RecordSession::Outcome::Refused;
+    Platform::dialogs().notice(aboutInput ? Dialogs::NoticeKind::Warning : Dialogs::NoticeKind::Error,
+                               result.message);
 }
 
-void RecordEditor::offerToSave()
+bool RecordEditor::offerToSave()
 {
-    if (m_session.hasUnsavedInput())
-        askToStore();
+    return !m_session.hasUnsavedInput() || askToStore();
 }
 
-void RecordEditor::askToStore()
+bool RecordEditor::askToStore()
 {
-    if (Platform::dialogs().question(QStringLiteral("Änderungen speichern?")))
-        store();
+    if (!Platform::dialogs().mandatoryQuestion(QStringLiteral("Änderungen speichern?")))
+        return true;
+    return storeShown().mayLeave();
 }
 
 void RecordEditor::navigateAfterSaving(const std::function<void()> &move)
 {
-    if (m_session.count() == 0)
+    if (m_session.count() == 0 || !offerToSave())
         return;
-    offerToSave();
     m_session.setModified(false);
     move();
 }
@@ -236,7 +249,7 @@ void RecordEditor::ToolButtonDelClick()
         return;
     const RecordSession::Result result = m_session.removeCurrent();
     if (!result.done()) {
-        reportFailure(result.message, result.outcome == RecordSession::Outcome::Refused);
+        report(result);
         return;
     }
     if (m_session.count() == 0) {
@@ -282,7 +295,7 @@ void RecordEditor::EditFristExit()
 
 bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    // A field being destroyed is no longer a QLineEdit when it loses the focus.
+    // While a field is destroyed it is no longer a QLineEdit but still gets events.
     auto *edit = qobject_cast<QLineEdit *>(watched);
     if (!edit)
         return QObject::eventFilter(watched, event);
@@ -293,6 +306,11 @@ bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
             m_session.setModified(true);
         break;
     }
+    case QEvent::InputMethod:
+        // Dead keys and compose deliver their character here, not as a key press.
+        if (!edit->isReadOnly() && !static_cast<QInputMethodEvent *>(event)->commitString().isEmpty())
+            m_session.setModified(true);
+        break;
     case QEvent::FocusIn:
         if (edit == &field(InvoiceLine::ReDatum) && isFieldFocusChange(event))
             EditReDatumEnter();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "register/InvoiceLine.h"
+#include "register/RecordSession.h"
 
 #include <QObject>
 #include <array>
@@ -9,7 +10,6 @@
 class QLabel;
 class QLineEdit;
 class QWidget;
-class RecordSession;
 
 // The binding of the main window's 21 record fields to the record session: values in and out, the
 // due-date colour, the typed-key rules and the boxes that report what the session did.
@@ -33,14 +33,16 @@ public:
     // Shows the session's current record.
     void showCurrent();
     // Replaces the shown record by the record at index, after the save question where input is unsaved.
-    void showRecord(qsizetype index);
+    // False when the record stays on screen because its input could not be stored.
+    bool showRecord(qsizetype index);
     // Reads the year file and shows its first record; an unreadable file is reported.
     void load();
     bool store();
-    // Asks "Änderungen speichern?" when there is unsaved input; "Ja" stores.
-    void offerToSave();
-    // Asks "Änderungen speichern?" whatever the flags say; "Ja" stores.
-    void askToStore();
+    // Asks "Änderungen speichern?" when there is unsaved input; "Ja" stores. The question must be
+    // answered. False when the answer was "Ja" and the input could not be stored, so it must stay.
+    bool offerToSave();
+    // The same question whatever the flags say.
+    bool askToStore();
 
 public Q_SLOTS:
     void ButtonFirstClick();
@@ -61,7 +63,8 @@ private:
     void show(const QString &line);
     void showPanels();
     void markDueDate(bool overdue);
-    bool reportFailure(const QString &message, bool refused);
+    RecordSession::Result storeShown();
+    void report(const RecordSession::Result &result);
     void navigateAfterSaving(const std::function<void()> &move);
     QStringList fieldTexts() const;
 

@@ -1,5 +1,7 @@
 #include "register/RecordSession.h"
 
+#include "platform/TextTrim.h"
+#include "platform/Windows1252.h"
 #include "register/InvoiceLine.h"
 
 #include <functional>
@@ -12,14 +14,16 @@ RecordSession::RecordSession(QObject *parent)
 void RecordSession::setPath(const QString &path)
 {
     m_file.setPath(path);
+    m_readFailed = false;
     Q_EMIT listChanged();
 }
 
 RecordSession::Result RecordSession::load()
 {
     const QString error = m_file.load();
+    m_readFailed = !error.isEmpty();
     Q_EMIT listChanged();
-    if (!error.isEmpty())
+    if (m_readFailed)
         return {Outcome::ReadFailed, error};
     moveTo(0);
     return {};
@@ -47,8 +51,15 @@ void RecordSession::reset()
 RecordSession::Result RecordSession::store(const QStringList &fields)
 {
     if (fields[InvoiceLine::Name].isEmpty() || fields[InvoiceLine::Email].isEmpty())
-        return {Outcome::Refused, QStringLiteral("Datensatz unvollständig!")};
-    const QString line = InvoiceLine::join(fields);
+        return {Outcome::Incomplete, QStringLiteral("Datensatz unvollständig!")};
+    if (m_readFailed)
+        return refusalOfWrite();
+    QStringList storable;
+    for (const QString &field : fields)
+        storable.append(TextTrim::blankControls(field));
+    if (const Result refusal = refusalOfCharacters(storable); !refusal.done())
+        return refusal;
+    const QString line = InvoiceLine::join(storable);
     QStringList &lines = m_file.lines();
     Result result;
     if (m_newRecord || m_index >= lines.size()) {
@@ -68,6 +79,8 @@ RecordSession::Result RecordSession::store(const QStringList &fields)
 
 RecordSession::Result RecordSession::removeCurrent()
 {
+    if (m_readFailed)
+        return refusalOfWrite();
     QStringList &lines = m_file.lines();
     Result result;
     if (m_index < lines.size()) {
@@ -81,6 +94,32 @@ RecordSession::Result RecordSession::removeCurrent()
     Q_EMIT listChanged();
     moveTo(0);
     return result;
+}
+
+RecordSession::Result RecordSession::refusalOfWrite() const
+{
+    return {Outcome::Refused,
+            QStringLiteral("Die Datei \"%1\" wurde nicht vollständig gelesen und wird daher nicht geändert.")
+                .arg(m_file.path())};
+}
+
+// A file in the single-byte code page would hold "?" in place of such a character, and the input
+// would be lost without a word.
+RecordSession::Result RecordSession::refusalOfCharacters(const QStringList &fields) const
+{
+    if (m_file.encoding() != TextEncoding::Windows1252)
+        return {};
+    for (int i = 0; i < fields.size(); ++i) {
+        const qsizetype position = Windows1252::firstUnencodable(fields[i]);
+        if (position < 0)
+            continue;
+        const qsizetype length = fields[i][position].isHighSurrogate() ? 2 : 1;
+        return {Outcome::Refused, QStringLiteral("Das Zeichen \"%1\" im Feld \"%2\" kann in der Datei nicht "
+                                                 "gespeichert werden. Bitte ersetzen Sie es.")
+                                      .arg(fields[i].mid(position, length),
+                                           InvoiceLine::labelOf(InvoiceLine::Field(i)))};
+    }
+    return {};
 }
 
 // A failed write leaves the record list as the file still is, so a later save stores the record once.

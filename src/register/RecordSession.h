@@ -13,11 +13,15 @@ class RecordSession final : public QObject {
     Q_OBJECT
 
 public:
-    enum class Outcome { Done, Refused, ReadFailed, WriteFailed };
+    // Incomplete: a record without creditor name or e-mail, which the user may leave behind. Refused: a
+    // record that cannot be stored as it is, whose input must stay.
+    enum class Outcome { Done, Incomplete, Refused, ReadFailed, WriteFailed };
     struct Result {
         Outcome outcome = Outcome::Done;
         QString message; // for the user, when not done
         bool done() const { return outcome == Outcome::Done; }
+        // The user may go on to another record: nothing typed is lost that could have been kept.
+        bool mayLeave() const { return outcome == Outcome::Done || outcome == Outcome::Incomplete; }
     };
 
     explicit RecordSession(QObject *parent = nullptr);
@@ -49,10 +53,13 @@ public:
     // Back to the state before any year is loaded: first position, no flags.
     void reset();
 
-    // Stores the 21 trimmed field texts at the current index, or appends them for a new record.
+    // Stores the 21 trimmed field texts at the current index, or appends them for a new record. Characters
+    // below code 32 are stored as blanks.
     Result store(const QStringList &fields);
     // Removes the current record and goes back to the first.
     Result removeCurrent();
+    // The store and delete of a file that was not read whole are refused: writing would lose its rest.
+    bool isWriteProtected() const { return m_readFailed; }
 
 Q_SIGNALS:
     void listChanged();
@@ -60,10 +67,13 @@ Q_SIGNALS:
 
 private:
     Result writeOrUndo(const std::function<void()> &undo);
+    Result refusalOfWrite() const;
+    Result refusalOfCharacters(const QStringList &fields) const;
     void setIndex(qsizetype index);
 
     InvoiceFile m_file;
     qsizetype m_index = 0;
     bool m_newRecord = false;
     bool m_modified = false;
+    bool m_readFailed = false;
 };

@@ -9,9 +9,9 @@
 // plain messages; the values in force stay.
 class MainSettings {
 public:
-    // A missing file changes nothing and creates nothing; a file that cannot be read is reported with the
-    // platform's reason and changes nothing either.
-    void load(const QString &path);
+    // A missing file changes nothing and creates nothing. A file that cannot be read is reported with the
+    // platform's reason and gives false: the program password in it cannot be checked.
+    bool load(const QString &path);
     // Writes the values as they are, enciphered.
     void save(const QString &path) const;
 

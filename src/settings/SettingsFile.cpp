@@ -96,13 +96,10 @@ QString SettingsFile::saveForSettingsWindow(QStringList lines, const QString &li
 SettingsFile::Loaded SettingsFile::load(SettingsLine firstTrimmed) const
 {
     Loaded loaded;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.readError = file.errorString();
+    const std::optional<QByteArray> read = TextFile::readBytes(m_path, &loaded.readError);
+    if (!read)
         return loaded;
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const QByteArray &bytes = *read;
     const QByteArray deciphered = SettingsCipher::decipher(bytes);
     const bool enciphered = isEnciphered(bytes, deciphered);
     const QByteArray &plain = enciphered ? deciphered : bytes;
@@ -110,14 +107,21 @@ SettingsFile::Loaded SettingsFile::load(SettingsLine firstTrimmed) const
     trimFrom(firstTrimmed, loaded.lines);
     // A file found enciphered is left as it is: deciphering and enciphering again gives the same bytes.
     if (!enciphered)
-        loaded.encipherError = TextFile::writeBytes(m_path, SettingsCipher::encipher(plain));
+        loaded.encipherError = writeEnciphered(plain);
     return loaded;
 }
 
 QString SettingsFile::save(const QStringList &lines) const
 {
-    QStringList ten = lines;
+    QStringList ten;
+    for (const QString &line : lines)
+        ten.append(TextTrim::blankControls(line));
     ten.resize(settingsLineCount);
-    const QByteArray plain = TextFile::encodeLines(ten, TextEncoding::Windows1252);
-    return TextFile::writeBytes(m_path, SettingsCipher::encipher(plain));
+    return writeEnciphered(TextFile::encodeLines(ten, TextEncoding::Windows1252));
+}
+
+// Only the user may read the file: it holds the program password and the banking login.
+QString SettingsFile::writeEnciphered(const QByteArray &plain) const
+{
+    return TextFile::writeBytes(m_path, SettingsCipher::encipher(plain), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

@@ -30,6 +30,7 @@ public:
 private:
     Loaded load(SettingsLine firstTrimmed) const;
     QString save(const QStringList &lines) const;
+    QString writeEnciphered(const QByteArray &plain) const;
 
     QString m_path;
 };

@@ -3,11 +3,13 @@
 #include "register/InvoiceLine.h"
 #include "register/RecordEditor.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -128,6 +130,7 @@ void TestMainWindow::click(const char *name) const
 void TestMainWindow::type(const char *name, const QString &text) const
 {
     field(name).setFocus(Qt::OtherFocusReason); // a tab would select the text and typing replace it
+    field(name).end(false);                     // as a click behind the text does
     // Key by key with its text, as a keyboard sends it; QTest's own typing knows only ASCII.
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, &field(name), Qt::Key(c.toUpper().unicode()), c, Qt::NoModifier);
@@ -355,6 +358,8 @@ void TestMainWindow::marksModifiedOnlyForTypedCharacters()
     start(records(1));
     QLineEdit &edit = field(fieldName.toLatin1().constData());
     edit.setFocus();
+    if (key == Qt::Key_F && modifiers == Qt::ControlModifier)
+        m_doubles->dialogs.windowHandlers.enqueue([](QDialog &prompt) { prompt.reject(); });
     QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(session().isModified(), modified);
     QCOMPARE(field("EditStatus").text(), QStringLiteral("Offen"));
@@ -566,6 +571,12 @@ void TestMainWindow::helpKeyAndPictures()
         m_windows->main().TimerAdsTimer();
     }
     QCOMPARE(shown, (QStringList{"Image1", "Image2", "Image3", "Image1"}));
+    // The rotation runs by itself, every ten seconds.
+    const QList<QTimer *> timers = m_windows->main().findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(timers.size(), 1);
+    QVERIFY(timers[0]->isActive());
+    QCOMPARE(timers[0]->interval(), 10000);
+    QVERIFY(!timers[0]->isSingleShot());
 }
 
 QTEST_MAIN(TestMainWindow)

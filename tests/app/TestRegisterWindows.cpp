@@ -292,6 +292,7 @@ void TestRegisterWindows::loadsChosenYear()
     QCOMPARE(panel(2) + panel(4) + panel(6), QStringLiteral("122023"));
     QCOMPARE(main().context().RechJahr, QStringLiteral("2023"));
     field("EditTitle").setFocus();
+    field("EditTitle").end(false);
     QTest::keyClicks(&field("EditTitle"), QStringLiteral("x"));
     main().findChild<QToolButton *>(QStringLiteral("ButtonSave"))->click();
     QVERIFY(m_doubles->places.fileBytes(QStringLiteral("2023rech.csv")).startsWith("T Alt 1x;"));

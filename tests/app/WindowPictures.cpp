@@ -1,9 +1,14 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
+#include "register/TFormAppListe.h"
+#include "register/TFormFrage.h"
+#include "register/TFormJahre.h"
 #include "settings/TFormLogin.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 
@@ -30,5 +35,34 @@ int main(int argc, char *argv[])
     QTest::keyClicks(login.findChild<QWidget *>(QStringLiteral("Edit1")), QStringLiteral("geheim"));
     QTest::qWait(50);
     login.grab().save(folder + QStringLiteral("/login.png"));
+
+    TFormFrage prompt;
+    prompt.show();
+    QTest::keyClicks(prompt.findChild<QLineEdit *>(QStringLiteral("EditInput")), QStringLiteral("Stadtwerke"));
+    QTest::qWait(50);
+    prompt.grab().save(folder + QStringLiteral("/search-prompt.png"));
+
+    TFormJahre years;
+    years.ListeJahre().addItems({QStringLiteral("2022"), QStringLiteral("2023"), QStringLiteral("2024")});
+    years.show();
+    years.ListeJahre().setCurrentRow(1);
+    QTest::qWait(50);
+    years.grab().save(folder + QStringLiteral("/years.png"));
+
+    QByteArray listYear;
+    for (int i = 1; i <= 30; ++i)
+        listYear += "Rechnung;01.02.2024;" + QByteArray::number(i * 37 % 500) + ",50;14;"
+                  + QByteArray::number(i % 28 + 1) + ".03.2024;RE-" + QByteArray::number(1000 + i)
+                  + ";Wartung Heizung " + QByteArray::number(i) + ";Firma M\xFCller & S\xF6hne " + QByteArray::number(i)
+                  + ";post@firma.de;;;;;DE;;;;;;;Offen\r\n";
+    RecordSession listSession;
+    listSession.setPath(doubles.places.putFile(QStringLiteral("2023rech.csv"), listYear));
+    listSession.load();
+    TFormAppListe list(listSession, prompt);
+    list.model().build(InvoiceListModel::Kind::All, doubles.clock.today());
+    list.show();
+    list.MyListColumnClick(InvoiceListModel::DueDate);
+    QTest::qWait(50);
+    list.grab().save(folder + QStringLiteral("/invoice-list.png"));
     return 0;
 }

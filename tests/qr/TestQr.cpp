@@ -110,6 +110,8 @@ private Q_SLOTS:
     void chosenMaskHasTheLowestPenalty_data();
     void chosenMaskHasTheLowestPenalty();
     void formatAndVersionInformationMatchTheStandardTables();
+    void functionPatternsMatchTheStandardDrawings_data();
+    void functionPatternsMatchTheStandardDrawings();
     void dataCodewords_data();
     void dataCodewords();
     void reedSolomonMatchesTheStandardExample();
@@ -389,6 +391,75 @@ void TestQr::formatAndVersionInformationMatchTheStandardTables()
     QCOMPARE(TMatrixUtil::versionInformation(7), 0x07C94);
     QCOMPARE(TMatrixUtil::versionInformation(21), 0x15683);
     QCOMPARE(TMatrixUtil::versionInformation(40), 0x28C69);
+}
+
+void TestQr::functionPatternsMatchTheStandardDrawings_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<QList<int>>("alignmentCentres");
+    QTest::addColumn<int>("versionBits");
+    QTest::newRow("1") << 1 << QList<int>{} << 0;
+    QTest::newRow("2") << 2 << QList<int>{6, 18} << 0;
+    QTest::newRow("7") << 7 << QList<int>{6, 22, 38} << 0x07C94;
+    QTest::newRow("40") << 40 << QList<int>{6, 30, 58, 86, 114, 142, 170} << 0x28C69;
+}
+
+// Module by module against the drawings of ISO/IEC 18004: a tolerant decoder reads symbols whose
+// patterns are wrong, a stricter scanner does not.
+void TestQr::functionPatternsMatchTheStandardDrawings()
+{
+    QFETCH(int, version);
+    QFETCH(QList<int>, alignmentCentres);
+    QFETCH(int, versionBits);
+    // Upper left finder with its separator; the other two are its mirror images.
+    const QStringList finder{"11111110", "10000010", "10111010", "10111010",
+                             "10111010", "10000010", "11111110", "00000000"};
+    const QStringList alignment{"11111", "10001", "10101", "10001", "11111"};
+    const int size = 17 + 4 * version;
+    const int mask = 5;
+    const TByteMatrix symbol = maskOnly(version, mask);
+    const auto dark = [&](int x, int y) { return symbol.get(x, y) == TByteMatrix::Dark; };
+
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const bool expected = finder[y][x] == u'1';
+            QVERIFY2(dark(x, y) == expected, "upper left finder");
+            QVERIFY2(dark(size - 1 - x, y) == expected, "upper right finder");
+            QVERIFY2(dark(x, size - 1 - y) == expected, "lower left finder");
+        }
+    }
+    for (int i = 8; i < size - 8; ++i) {
+        QVERIFY2(dark(i, 6) == (i % 2 == 0), "horizontal timing");
+        QVERIFY2(dark(6, i) == (i % 2 == 0), "vertical timing");
+    }
+    for (const int cy : alignmentCentres) {
+        for (const int cx : alignmentCentres) {
+            const bool onFinder = (cx == 6 && cy == 6) || (cx == 6 && cy == alignmentCentres.last())
+                || (cx == alignmentCentres.last() && cy == 6);
+            for (int y = 0; y < 5 && !onFinder; ++y)
+                for (int x = 0; x < 5; ++x)
+                    QVERIFY2(dark(cx - 2 + x, cy - 2 + y) == (alignment[y][x] == u'1'), "alignment pattern");
+        }
+    }
+    QVERIFY2(dark(8, size - 8), "dark module");
+
+    // Format bits 0 to 14 (mask 5 at level L) in both copies, bit 0 first.
+    const int format = 0b110001100011000;
+    const QList<QPoint> copy1{{8, 0}, {8, 1}, {8, 2}, {8, 3}, {8, 4}, {8, 5}, {8, 7}, {8, 8},
+                              {7, 8}, {5, 8}, {4, 8}, {3, 8}, {2, 8}, {1, 8}, {0, 8}};
+    for (int bit = 0; bit < 15; ++bit) {
+        const bool expected = (format >> bit) & 1;
+        QVERIFY2(dark(copy1[bit].x(), copy1[bit].y()) == expected, "format information, first copy");
+        const QPoint second = bit < 8 ? QPoint(size - 1 - bit, 8) : QPoint(8, size - 15 + bit);
+        QVERIFY2(dark(second.x(), second.y()) == expected, "format information, second copy");
+    }
+    // Version bits 0 to 17 down the three rows of each column of the lower left block, the upper right
+    // block its transpose.
+    for (int bit = 0; versionBits != 0 && bit < 18; ++bit) {
+        const bool expected = (versionBits >> bit) & 1;
+        QVERIFY2(dark(bit / 3, size - 11 + bit % 3) == expected, "version information, lower left");
+        QVERIFY2(dark(size - 11 + bit % 3, bit / 3) == expected, "version information, upper right");
+    }
 }
 
 void TestQr::dataCodewords_data()

@@ -72,7 +72,7 @@ void TestRecordSession::changesHaveTheirOutcomeAndFlags_data()
     QTest::addColumn<int>("indexSignals");
     using O = RecordSession::Outcome;
     QTest::newRow("store replaces") << "store C" << int(O::Done) << QStringList{"A", "C"} << 1 << false << false << 1 << 0;
-    QTest::newRow("store without name") << "store " << int(O::Refused) << QStringList{"A", "B"} << 1 << false << true << 0 << 0;
+    QTest::newRow("store without name") << "store " << int(O::Incomplete) << QStringList{"A", "B"} << 1 << false << true << 0 << 0;
     QTest::newRow("new then store appends") << "new+store C" << int(O::Done) << QStringList{"A", "B", "C"} << 2 << false << false << 1 << 1;
     QTest::newRow("new") << "new" << int(O::Done) << QStringList{"A", "B"} << 2 << true << false << 0 << 1;
     QTest::newRow("remove") << "remove" << int(O::Done) << QStringList{"A"} << 0 << false << false << 1 << 1;

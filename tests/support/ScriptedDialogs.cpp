@@ -87,6 +87,11 @@ bool ScriptedDialogs::question(const QString &text)
     return next(answers, false);
 }
 
+bool ScriptedDialogs::mandatoryQuestion(const QString &text)
+{
+    return question(text);
+}
+
 void ScriptedDialogs::plainMessage(const QString &text)
 {
     log.append({QStringLiteral("plain"), QStringLiteral("zettmar"), text});
