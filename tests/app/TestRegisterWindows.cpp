@@ -4,6 +4,7 @@
 #include "register/RecordEditor.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -214,11 +215,14 @@ void TestRegisterWindows::replacingUnsavedInputAsksFirst_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("answer");
-    QTest::addColumn<int>("fileRecords");
+    QTest::addColumn<int>("fileRecords"); // -1: the file cannot be written
     QTest::newRow("search hit, no") << "search" << false << 3;
     QTest::newRow("search hit, yes stores") << "search" << true << 4;
     QTest::newRow("list take-over, yes stores") << "list" << true << 4;
     QTest::newRow("year load, no") << "year" << false << 3;
+    QTest::newRow("search hit, store fails: input stays") << "search" << true << -1;
+    QTest::newRow("list take-over, store fails: input stays") << "list" << true << -1;
+    QTest::newRow("year load, store fails: input stays") << "year" << true << -1;
 }
 
 void TestRegisterWindows::replacingUnsavedInputAsksFirst()
@@ -231,6 +235,12 @@ void TestRegisterWindows::replacingUnsavedInputAsksFirst()
     field("EditName").setFocus();
     QTest::keyClicks(&field("EditName"), QStringLiteral("Neu"));
     QTest::keyClicks(&field("EditEmail"), QStringLiteral("n@x"));
+    const QString path = m_doubles->places.dataFolder() + kYearFile;
+    const bool writeFails = fileRecords < 0;
+    if (writeFails) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path)); // stands in for a file another program holds
+    }
     m_doubles->dialogs.answers.enqueue(answer);
     if (action == QStringLiteral("search")) {
         m_doubles->dialogs.windowHandlers.enqueue(prompt(QStringLiteral("beta")));
@@ -251,6 +261,14 @@ void TestRegisterWindows::replacingUnsavedInputAsksFirst()
         trigger("Jahrladen1");
     }
     QVERIFY(m_doubles->dialogs.texts().contains(kSaveQuestion));
+    if (writeFails) {
+        QCOMPARE(m_doubles->dialogs.log.last().kind, QStringLiteral("error"));
+        QCOMPARE(field("EditName").text(), QStringLiteral("Neu"));
+        QVERIFY(main().session().isNewRecord());
+        QCOMPARE(main().search().lastHit(), -1);
+        QCOMPARE(panel(6), QStringLiteral("2024"));
+        return;
+    }
     QCOMPARE(field("EditName").text(), action == QStringLiteral("year") ? QStringLiteral("Alpha") : QStringLiteral("Beta"));
     QVERIFY(!main().session().isModified() && !main().session().isNewRecord());
     QCOMPARE(m_doubles->places.fileBytes(kYearFile).count("\r\n"), fileRecords);
