@@ -24,8 +24,8 @@ QByteArray generatedYearFile()
     QByteArray bytes;
     bytes.reserve(kRecords * 220);
     for (int i = 0; i < kRecords; ++i) {
-        const QDate due = kToday.addDays((i * 7919) % 730 - 365);
-        const QByteArray amount = QByteArray::number((i * 104729) % 100000) + "," + QByteArray::number(10 + i % 90);
+        const QDate due = kToday.addDays(qint64(i) * 7919 % 730 - 365);
+        const QByteArray amount = QByteArray::number(qint64(i) * 104729 % 100000) + "," + QByteArray::number(10 + i % 90);
         bytes += "Strom Abschlag " + QByteArray::number(i) + ";05.01.2024;" + amount + ";14;"
                + Regional::formatDate(due).toLatin1() + ";R-" + QByteArray::number(100000 + i)
                + ";Abschlag f\xFCr M\xE4rz;Stadtwerke M\xFCnchen " + QByteArray::number(i % 500)

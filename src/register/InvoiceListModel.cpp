@@ -27,6 +27,17 @@ QString fieldOf(const QStringList &fields, InvoiceLine::Field field)
     return field < fields.size() ? fields[field] : QString();
 }
 
+// The first four characters as capitals, packed so that comparing two keys compares those characters
+// the way AsciiCase::compare does. Most texts differ there, and the keys lie side by side in memory
+// where the rows do not.
+quint64 textPrefixKey(QStringView text)
+{
+    quint64 key = 0;
+    for (qsizetype i = 0; i < 4; ++i)
+        key = key << 16 | (i < text.size() ? AsciiCase::upper(text[i].unicode()) : 0);
+    return key;
+}
+
 bool isPaid(const QStringList &fields)
 {
     return TextTrim::trimmed(fieldOf(fields, InvoiceLine::Status)) == InvoiceLine::kStatusPaid;
@@ -60,6 +71,7 @@ void InvoiceListModel::build(Kind kind, const QDate &today)
     m_kind = kind;
     m_today = today;
     m_rows.clear();
+    m_rows.reserve(m_session.lines().size());
     // Without a year file the list of all invoices stays empty, whatever the session holds.
     const bool listsRecords = kind != Kind::All || m_session.fileExists();
     const QStringList &lines = m_session.lines();
@@ -141,8 +153,13 @@ void InvoiceListModel::sortRows(int column)
         });
     } else if (column != Blank) {
         const int field = column - Article;
+        std::vector<quint64> prefixes(m_rows.size());
+        for (size_t i = 0; i < m_rows.size(); ++i)
+            prefixes[i] = textPrefixKey(m_rows[i].fields[field]);
         std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
-            return ordered(a, b, [this, field](int x, int y) {
+            return ordered(a, b, [&](int x, int y) {
+                if (prefixes[x] != prefixes[y])
+                    return prefixes[x] < prefixes[y];
                 return AsciiCase::compare(m_rows[x].fields[field], m_rows[y].fields[field]) < 0;
             });
         });

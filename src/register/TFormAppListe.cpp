@@ -56,6 +56,12 @@ void TFormAppListe::setUpList()
     for (int column = 0; column < InvoiceListModel::kColumnCount; ++column)
         header->resizeSection(column, kColumnWidths[column]);
     connect(header, &QHeaderView::sectionClicked, this, &TFormAppListe::MyListColumnClick);
+    // Focus alone makes a row current without selecting it; drawn as current it would look chosen, yet
+    // the take-over takes only a selected row.
+    connect(ui->MyList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (!ui->MyList->selectionModel()->hasSelection())
+            ui->MyList->selectionModel()->clearCurrentIndex();
+    }, Qt::QueuedConnection);
 }
 
 void TFormAppListe::setUpLook()
