@@ -507,6 +507,7 @@ void TestRegisterWindows::listWindowSortsSearchesAndKeepsItsLook()
     m_doubles->dialogs.windowHandlers.enqueue([numbers](QDialog &list) {
         QCOMPARE(list.size(), QSize(730, 500));
         auto &view = child<QTreeView>(list, "MyList");
+        QCOMPARE(view.header()->sectionSize(2), 190); // the rebuilt rows keep the column widths
         QCOMPARE(numbers(view), QStringLiteral("1 2 3"));
         child<QToolButton>(list, "ButtonClose").click();
         QCOMPARE(numbers(view), QStringLiteral("1 2 3"));
