@@ -1,8 +1,15 @@
 #include "app/AppWindows.h"
 
+#include "payments/PaymentQrCommand.h"
+
+#include <QAction>
+#include <QMenu>
+
 AppWindows::AppWindows()
 {
     m_main.useRegisterWindows(m_frage, m_liste, m_jahre);
+    QObject::connect(m_main.popupMenu().findChild<QAction *>(QStringLiteral("QRCode1")), &QAction::triggered, &m_qr,
+                     [this] { PaymentQrCommand::run(m_main.editor(), m_main.context().DatenPfad, m_qr); });
 }
 
 bool AppWindows::start()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TFormLizenz.h"
+#include "payments/TFormQR.h"
 #include "register/TFormAppListe.h"
 #include "register/TFormFrage.h"
 #include "register/TFormJahre.h"
@@ -21,4 +22,5 @@ private:
     TFormAppListe m_liste{m_main.session(), m_frage, &m_main};
     TFormLogin m_login;
     TFormJahre m_jahre{&m_main};
+    TFormQR m_qr;
 };

@@ -2,6 +2,8 @@
 
 #include "ui_TFormLizenz.h"
 
+#include "mail/MailBinding.h"
+#include "payments/CreditorBinding.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -61,6 +63,7 @@ TFormLizenz::TFormLizenz(QWidget *parent)
     setUpMenu();
     setUpKeys();
     connectEditor();
+    connectCreditorAndMail();
     TimerAds = new QTimer(this);
     connect(TimerAds, &QTimer::timeout, this, &TFormLizenz::TimerAdsTimer);
     TimerAds->start(kPictureInterval);
@@ -167,6 +170,18 @@ void TFormLizenz::useRegisterWindows(TFormFrage &prompt, TFormAppListe &list, TF
 void TFormLizenz::connectAction(const char *name, void (TFormLizenz::*slot)())
 {
     connect(PopupMenu1->findChild<QAction *>(QLatin1String(name)), &QAction::triggered, this, slot);
+}
+
+void TFormLizenz::connectCreditorAndMail()
+{
+    auto *creditor = new CreditorBinding(*m_editor);
+    connect(ui->ButtonCopyB, &QToolButton::clicked, creditor, &CreditorBinding::ButtonCopyBClick);
+    connect(ui->ButtonPasteB, &QToolButton::clicked, creditor, &CreditorBinding::ButtonPasteBClick);
+    connect(ui->SpeedButton1, &QToolButton::clicked, creditor, &CreditorBinding::SpeedButton1Click);
+    auto *mail = new MailBinding(*m_editor, m_context);
+    connect(ui->SpeedButton2, &QToolButton::clicked, mail, &MailBinding::Mailsenden1Click);
+    connect(PopupMenu1->findChild<QAction *>(QStringLiteral("Mailsenden1")), &QAction::triggered, mail,
+            &MailBinding::Mailsenden1Click);
 }
 
 bool TFormLizenz::FormShow(TFormLogin &login)

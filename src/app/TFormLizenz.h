@@ -64,6 +64,7 @@ private:
     void setUpMenu();
     void setUpKeys();
     void connectEditor();
+    void connectCreditorAndMail();
     bool settleDataFolder();
     // Ends the program when the start cannot go on safely; returns false for FormShow to hand on.
     bool endAtStart();

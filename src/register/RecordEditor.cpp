@@ -26,13 +26,6 @@ constexpr std::array<const char *, InvoiceLine::kFieldCount> kFieldNames = {
 
 const QColor kOverdueColour(128, 0, 0);
 
-// Focus that moves inside the window, not the window losing or regaining activation.
-bool isFieldFocusChange(const QEvent *event)
-{
-    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
 QString trimmedText(const QLineEdit &edit)
 {
     return TextTrim::trimmed(edit.text());
@@ -323,6 +316,12 @@ bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool RecordEditor::isFieldFocusChange(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 void RecordEditor::showPanels()

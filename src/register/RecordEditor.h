@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -43,6 +44,8 @@ public:
     bool offerToSave();
     // The same question whatever the flags say.
     bool askToStore();
+    // A focus event of a field that moves inside the window, not the window losing or regaining activation.
+    static bool isFieldFocusChange(const QEvent *event);
 
 public Q_SLOTS:
     void ButtonFirstClick();

@@ -3,8 +3,11 @@
 #include "register/InvoiceLine.h"
 #include "register/RecordEditor.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -76,6 +79,13 @@ private Q_SLOTS:
     void quitsAndCloses_data();
     void quitsAndCloses();
     void helpKeyAndPictures();
+    void pastedLineBreaksBecomeBlanks_data();
+    void pastedLineBreaksBecomeBlanks();
+    void inputMethodCommitCountsAsTyping();
+    void failedStoreInTheQuestionKeepsTheRecord_data();
+    void failedStoreInTheQuestionKeepsTheRecord();
+    void unreadableYearFileIsNeverWritten();
+    void showsTheStartOfLongTexts();
 
 private:
     void start(const QStringList &lines);
@@ -577,6 +587,107 @@ void TestMainWindow::helpKeyAndPictures()
     QVERIFY(timers[0]->isActive());
     QCOMPARE(timers[0]->interval(), 10000);
     QVERIFY(!timers[0]->isSingleShot());
+}
+
+void TestMainWindow::pastedLineBreaksBecomeBlanks_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("CR LF") << "line1\r\nline2" << "line1  line2";
+    QTest::newRow("LF") << "line1\nline2" << "line1 line2";
+    QTest::newRow("tab and separator") << "x;y\tTAB" << "x;y TAB";
+}
+
+void TestMainWindow::pastedLineBreaksBecomeBlanks()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, stored);
+    start(records(1));
+    field("EditArtikel").clear();
+    field("EditArtikel").insert(pasted);
+    click("ButtonSave");
+    QCOMPARE(fileLines().size() - 1, 1);
+    m_windows.reset();
+    start({});
+    QCOMPARE(field("EditArtikel").text(), stored);
+    QCOMPARE(field("EditName").text(), QStringLiteral("Firma R1"));
+    QCOMPARE(field("EditStatus").text(), QStringLiteral("Offen"));
+}
+
+// Dead keys and compose deliver "é" as an input-method commit, not as a key press.
+void TestMainWindow::inputMethodCommitCountsAsTyping()
+{
+    start(records(2));
+    QInputMethodEvent preedit(QStringLiteral("´"), {});
+    QApplication::sendEvent(&field("EditTitle"), &preedit);
+    QVERIFY(!session().isModified());
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("é"));
+    QApplication::sendEvent(&field("EditTitle"), &commit);
+    QVERIFY(session().isModified());
+    m_doubles->dialogs.answers.enqueue(false);
+    click("ButtonNext");
+    QCOMPARE(m_doubles->dialogs.texts(), QStringList{kSaveQuestion});
+    QCOMPARE(m_doubles->dialogs.log.first().kind, QStringLiteral("mandatory question"));
+}
+
+void TestMainWindow::failedStoreInTheQuestionKeepsTheRecord_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("navigation") << "next";
+    QTest::newRow("quit") << "quit";
+    QTest::newRow("close box") << "close";
+}
+
+// "Ja" to the question, the write fails: the record with its input and flags stays on screen.
+void TestMainWindow::failedStoreInTheQuestionKeepsTheRecord()
+{
+    QFETCH(QString, way);
+    start(records(2));
+    type("EditTitle", QStringLiteral("x"));
+    const QString path = m_doubles->places.dataFolder() + kYearFile;
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path));
+    m_doubles->dialogs.answers.enqueue(true);
+    if (way == QLatin1String("next"))
+        click("ButtonNext");
+    else if (way == QLatin1String("quit"))
+        m_windows->main().popupMenu().findChild<QAction *>(QStringLiteral("Beenden1"))->trigger();
+    else
+        m_windows->main().close();
+    QCOMPARE(m_doubles->dialogs.log.size(), 2);
+    QCOMPARE(m_doubles->dialogs.log[1].kind, QStringLiteral("error"));
+    QVERIFY(m_windows->main().isVisible());
+    QCOMPARE(field("EditTitle").text(), QStringLiteral("R1x"));
+    QCOMPARE(session().currentIndex(), 0);
+    QVERIFY(session().isModified());
+}
+
+void TestMainWindow::unreadableYearFileIsNeverWritten()
+{
+    QVERIFY(QDir().mkpath(m_doubles->places.dataFolder() + kYearFile));
+    startWithBytes(QByteArray());
+    QCOMPARE(m_doubles->dialogs.texts(), QStringList{QStringLiteral("Keine reguläre Datei")});
+    type("EditName", QStringLiteral("N"));
+    type("EditEmail", QStringLiteral("n@x"));
+    click("ButtonSave");
+    const QString refusal = QStringLiteral("Die Datei \"%1\" wurde nicht vollständig gelesen und wird daher nicht "
+                                           "geändert.").arg(m_doubles->places.dataFolder() + kYearFile);
+    QCOMPARE(m_doubles->dialogs.lastText(), refusal);
+    m_doubles->dialogs.answers.enqueue(true);
+    m_windows->main().popupMenu().findChild<QAction *>(QStringLiteral("Beenden1"))->trigger();
+    QCOMPARE(m_doubles->dialogs.lastText(), refusal);
+    QVERIFY(QFileInfo(m_doubles->places.dataFolder() + kYearFile).isDir());
+    QCOMPARE(QDir(m_doubles->places.dataFolder()).entryList(QDir::Files), QStringList());
+}
+
+void TestMainWindow::showsTheStartOfLongTexts()
+{
+    QStringList lines = records(1);
+    lines[0].replace(QStringLiteral("Firma R1"), QStringLiteral("Firma ") + QString(300, u'x') + QStringLiteral(" Ende"));
+    start(lines);
+    for (QLineEdit *edit : m_windows->main().findChildren<QLineEdit *>())
+        QCOMPARE(edit->cursorPosition(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

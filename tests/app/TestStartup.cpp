@@ -4,6 +4,8 @@
 #include "settings/SettingsCipher.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -43,6 +45,10 @@ private Q_SLOTS:
     void mailClientFoundRewritesSettings();
     void rightPasswordOpensTheRegister();
     void fourWrongPasswordsEndBeforeTheFileIsRead();
+    void startThatCannotGoOnSafelyEnds_data();
+    void startThatCannotGoOnSafelyEnds();
+    void dataFolderAndSettingsAreTheUsersOnly();
+    void leftoversOfInterruptedSavesAreRemoved();
 };
 
 void TestStartup::noSettingsFileAsksNothingAndCreatesNothing()
@@ -106,6 +112,66 @@ void TestStartup::fourWrongPasswordsEndBeforeTheFileIsRead()
     QVERIFY(!windows.main().isVisible());
     QVERIFY(windows.main().session().lines().isEmpty());
     QCOMPARE(windows.main().findChild<QLineEdit *>(QStringLiteral("EditName"))->text(), QString());
+}
+
+void TestStartup::startThatCannotGoOnSafelyEnds_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("settings file unreadable")
+        << "settings" << u"Die Einstellungen \"%1zettmar.ini\" können nicht gelesen werden. Keine reguläre Datei"_qs;
+    QTest::newRow("data folder cannot be made")
+        << "folder" << u"Der Ordner \"%1\" kann nicht erstellt werden. Datei existiert bereits"_qs;
+}
+
+// Without the settings the program password cannot be checked; without the folder nothing can be kept.
+void TestStartup::startThatCannotGoOnSafelyEnds()
+{
+    QFETCH(QString, blocked);
+    QFETCH(QString, notice);
+    WindowDoubles doubles;
+    const QString folder = doubles.places.dataFolder();
+    if (blocked == QLatin1String("settings")) {
+        QVERIFY(QDir().mkpath(folder + kSettingsFile));
+        doubles.places.putFile(QStringLiteral("2024rech.csv"), kRecord);
+    } else {
+        QVERIFY(QDir().mkpath(doubles.places.root()));
+        QFile file(QDir::cleanPath(folder));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    AppWindows windows;
+    QVERIFY(!windows.start());
+    QCOMPARE(doubles.dialogs.texts(), QStringList{notice.arg(folder)});
+    QCOMPARE(doubles.process.endCodes, QList<int>{1});
+    QVERIFY(!windows.main().isVisible());
+    QVERIFY(windows.main().session().lines().isEmpty());
+}
+
+void TestStartup::dataFolderAndSettingsAreTheUsersOnly()
+{
+    WindowDoubles doubles;
+    doubles.places.mailClientPath = QStringLiteral("/usr/bin/thunderbird"); // makes the start write the settings
+    AppWindows windows;
+    QVERIFY(windows.start());
+    const QFileDevice::Permissions groupAndOthers(0x0077);
+    QCOMPARE(QFileInfo(doubles.places.dataFolder()).permissions() & groupAndOthers, QFileDevice::Permissions());
+    QCOMPARE(QFileInfo(doubles.places.dataFolder() + kSettingsFile).permissions() & groupAndOthers,
+             QFileDevice::Permissions());
+}
+
+void TestStartup::leftoversOfInterruptedSavesAreRemoved()
+{
+    WindowDoubles doubles;
+    const QStringList ours{"2023rech.csv.caAnEH", "zettmar.ini.A1b2C3"};
+    const QStringList others{"2023rech.csv", "notes.txt.caAnEH", "2023rech.csv.abc", "2023rech.csv.caAnEH.bak",
+                             "kunde.dat.caAnEH"};
+    for (const QString &name : ours + others)
+        doubles.places.putFile(name, "x");
+    AppWindows windows;
+    QVERIFY(windows.start());
+    QStringList expected = others;
+    expected.sort();
+    QCOMPARE(QDir(doubles.places.dataFolder()).entryList(QDir::Files, QDir::Name), expected);
 }
 
 QTEST_MAIN(TestStartup)

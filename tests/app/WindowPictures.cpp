@@ -1,6 +1,7 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
+#include "payments/TFormQR.h"
 #include "register/TFormAppListe.h"
 #include "register/TFormFrage.h"
 #include "register/TFormJahre.h"
@@ -35,6 +36,12 @@ int main(int argc, char *argv[])
     QTest::keyClicks(login.findChild<QWidget *>(QStringLiteral("Edit1")), QStringLiteral("geheim"));
     QTest::qWait(50);
     login.grab().save(folder + QStringLiteral("/login.png"));
+    doubles.dialogs.windowHandlers.enqueue([&folder](QDialog &qr) {
+        if (!QTest::qWaitFor([&qr] { return !static_cast<TFormQR &>(qr).QRCodeBitmap.isNull(); }))
+            qWarning("the payment code was not built");
+        qr.grab().save(folder + QStringLiteral("/payment-qr.png"));
+    });
+    windows.main().popupMenu().findChild<QAction *>(QStringLiteral("QRCode1"))->trigger();
 
     TFormFrage prompt;
     prompt.show();

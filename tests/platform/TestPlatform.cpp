@@ -1,10 +1,14 @@
 #include "PlatformDoubles.h"
+#include "platform/BrowserHelp.h"
 #include "platform/Regional.h"
+#include "platform/SystemReason.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -22,6 +26,13 @@ private Q_SLOTS:
     void readsGermanDates_data();
     void readsGermanDates();
     void readsAndFormatsAmounts();
+    void leadingZeroWidthNoBreakSpaceSurvives_data();
+    void leadingZeroWidthNoBreakSpaceSurvives();
+    void folderIsNoFileToRead();
+    void systemReasonsInGerman_data();
+    void systemReasonsInGerman();
+    void writesWithOwnerOnlyPermissions();
+    void helpWithoutBrowserSaysSo();
 };
 
 void TestPlatform::splitsLinesAtEveryBreak_data()
@@ -151,6 +162,84 @@ void TestPlatform::readsAndFormatsAmounts()
     QCOMPARE(Regional::readNumber(QStringLiteral("12 EUR")), std::nullopt);
     QCOMPARE(Regional::formatAmount(1234.5), QStringLiteral("1234,50"));
     QCOMPARE(Regional::formatDate(QDate(2024, 3, 5)), QStringLiteral("05.03.2024"));
+}
+
+void TestPlatform::leadingZeroWidthNoBreakSpaceSurvives_data()
+{
+    QTest::addColumn<int>("encoding");
+    QTest::newRow("UTF-8") << int(TextEncoding::Utf8);
+    QTest::newRow("UTF-16 LE") << int(TextEncoding::Utf16LE);
+    QTest::newRow("UTF-16 BE") << int(TextEncoding::Utf16BE);
+}
+
+// The mark is read once; a U+FEFF right after it belongs to the text.
+void TestPlatform::leadingZeroWidthNoBreakSpaceSurvives()
+{
+    QFETCH(int, encoding);
+    const QStringList lines{u"\uFEFFText;mit Marke"_qs, u"\uFEFF"_qs};
+    const QByteArray bytes = TextFile::encodeLines(lines, TextEncoding(encoding));
+    const TextLines read = TextFile::decodeLines(bytes);
+    QCOMPARE(read.lines, lines);
+    QCOMPARE(TextFile::encodeLines(read.lines, read.encoding), bytes);
+}
+
+void TestPlatform::folderIsNoFileToRead()
+{
+    PlatformDoubles doubles;
+    QVERIFY(QDir().mkpath(doubles.places.dataFolder() + QStringLiteral("2024rech.csv")));
+    QString error;
+    QVERIFY(!TextFile::readLines(doubles.places.dataFolder() + QStringLiteral("2024rech.csv"), &error));
+    QCOMPARE(error, QStringLiteral("Keine reguläre Datei"));
+}
+
+void TestPlatform::systemReasonsInGerman_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("german");
+    QTest::newRow("not found") << ENOENT << "Datei oder Verzeichnis nicht gefunden";
+    QTest::newRow("access denied") << EACCES << "Zugriff verweigert";
+    QTest::newRow("not permitted") << EPERM << u"Vorgang nicht zulässig"_qs;
+    QTest::newRow("disk full") << ENOSPC << u"Kein Speicherplatz mehr auf dem Gerät"_qs;
+    QTest::newRow("read-only") << EROFS << u"Dateisystem ist schreibgeschützt"_qs;
+    QTest::newRow("is a folder") << EISDIR << "Ist ein Verzeichnis";
+    QTest::newRow("busy") << EBUSY << u"Gerät oder Ressource belegt"_qs;
+    QTest::newRow("too long") << ENAMETOOLONG << "Dateiname zu lang";
+    QTest::newRow("exists") << EEXIST << "Datei existiert bereits";
+}
+
+void TestPlatform::systemReasonsInGerman()
+{
+    QFETCH(int, error);
+    QFETCH(QString, german);
+    QCOMPARE(SystemReason::german(QString::fromLocal8Bit(std::strerror(error))), german);
+    QCOMPARE(SystemReason::german(QStringLiteral("Unbekannter Fehler 4711")), QStringLiteral("Unbekannter Fehler 4711"));
+}
+
+// Replacing a file that others could read must not leave the new one readable for them either.
+void TestPlatform::writesWithOwnerOnlyPermissions()
+{
+    PlatformDoubles doubles;
+    const QString path = doubles.places.putFile(QStringLiteral("geheim.ini"), "alt");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions(0x6644)));
+    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QVERIFY(TextFile::writeBytes(path, "neu", ownerOnly).isEmpty());
+    const QFileDevice::Permissions groupAndOthers(0x0077);
+    QCOMPARE(QFileInfo(path).permissions() & groupAndOthers, QFileDevice::Permissions());
+    QCOMPARE(QFileInfo(path).permissions() & ownerOnly, ownerOnly);
+    QCOMPARE(doubles.places.fileBytes(QStringLiteral("geheim.ini")), QByteArray("neu"));
+}
+
+void TestPlatform::helpWithoutBrowserSaysSo()
+{
+    PlatformDoubles doubles;
+    doubles.shell.succeeds = false;
+    BrowserHelp().show(60);
+    QCOMPARE(doubles.shell.calls.size(), 1);
+    QVERIFY(doubles.shell.calls[0].endsWith(QStringLiteral("help/zettmar.html#context-60")));
+    QCOMPARE(doubles.dialogs.log.size(), 1);
+    QCOMPARE(doubles.dialogs.log[0].kind, QStringLiteral("error"));
+    QCOMPARE(doubles.dialogs.log[0].text, QStringLiteral("Die Hilfe kann nicht angezeigt werden: Es wurde kein "
+                                                         "Programm zum Anzeigen von Webseiten gefunden."));
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

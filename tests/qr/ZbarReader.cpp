@@ -33,16 +33,20 @@ std::vector<unsigned char> render(int modulesPerSide, const ZbarReader::ModuleCo
 std::optional<QByteArray> ZbarReader::decode(int modulesPerSide, const ModuleColour &isDark)
 {
     const int side = (modulesPerSide + 2 * QuietZone) * PixelsPerModule;
-    std::vector<unsigned char> pixels = render(modulesPerSide, isDark, side);
+    const std::vector<unsigned char> pixels = render(modulesPerSide, isDark, side);
+    return decodeGrey(pixels.data(), side, side);
+}
 
+std::optional<QByteArray> ZbarReader::decodeGrey(const unsigned char *pixels, int width, int height)
+{
     zbar_image_scanner_t *scanner = zbar_image_scanner_create();
     zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_ENABLE, 0);
     zbar_image_scanner_set_config(scanner, ZBAR_QRCODE, ZBAR_CFG_ENABLE, 1);
     zbar_image_scanner_set_config(scanner, ZBAR_QRCODE, ZBAR_CFG_BINARY, 1);
     zbar_image_t *image = zbar_image_create();
     zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
-    zbar_image_set_size(image, static_cast<unsigned>(side), static_cast<unsigned>(side));
-    zbar_image_set_data(image, pixels.data(), pixels.size(), nullptr);
+    zbar_image_set_size(image, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    zbar_image_set_data(image, pixels, static_cast<unsigned long>(width) * static_cast<unsigned long>(height), nullptr);
 
     std::optional<QByteArray> result;
     if (zbar_scan_image(scanner, image) > 0) {

@@ -12,4 +12,6 @@ public:
     using ModuleColour = std::function<bool(int x, int y)>; // true = dark
 
     static std::optional<QByteArray> decode(int modulesPerSide, const ModuleColour &isDark);
+    // A picture as it is, one byte of grey per pixel, rows one after the other.
+    static std::optional<QByteArray> decodeGrey(const unsigned char *pixels, int width, int height);
 };

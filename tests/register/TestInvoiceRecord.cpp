@@ -143,6 +143,9 @@ void TestInvoiceRecord::computesDueDate_data()
     QTest::newRow("over month end into leap day") << "31.01.2024" << "30" << "01.03.2024";
     QTest::newRow("negative term") << "31.01.2024" << "-5" << "26.01.2024";
     QTest::newRow("plus sign") << "31.12.2024" << "+1" << "01.01.2025";
+    QTest::newRow("beyond year 9999") << "31.01.2024" << "3000000" << termError;
+    QTest::newRow("last day of year 9999") << "31.12.9998" << "365" << "31.12.9999";
+    QTest::newRow("before 1900") << "01.01.1900" << "-1" << termError;
     QTest::newRow("zero") << "5.3.2024" << "0" << "05.03.2024";
     QTest::newRow("term with word") << "31.01.2024" << "14 Tage" << termError;
     QTest::newRow("decimal term") << "31.01.2024" << "1,5" << termError;

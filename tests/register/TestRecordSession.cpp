@@ -3,6 +3,7 @@
 #include "register/RecordSession.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -16,7 +17,9 @@ private Q_SLOTS:
     void changesHaveTheirOutcomeAndFlags();
     void failedWriteKeepsListAndFlags_data();
     void failedWriteKeepsListAndFlags();
-    void unreadableFileIsReported();
+    void storesWhatTheFileCanHold_data();
+    void storesWhatTheFileCanHold();
+    void fileNotReadWholeIsNeverWritten();
     void missingFileGivesEmptyList();
 
 private:
@@ -151,13 +154,59 @@ void TestRecordSession::failedWriteKeepsListAndFlags()
     QCOMPARE(listSpy.size(), 0);
 }
 
-void TestRecordSession::unreadableFileIsReported()
+void TestRecordSession::storesWhatTheFileCanHold_data()
+{
+    QTest::addColumn<QString>("article");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("euro and umlaut") << u"€ für März"_qs << QByteArray("\x80 f\xFCr M\xE4rz") << QString();
+    QTest::newRow("line breaks and tab") << "line1\r\nline2;x\tTAB" << QByteArray("\"line1  line2;x TAB\"") << QString();
+    QTest::newRow("lone LF") << "a\nb" << QByteArray("a b") << QString();
+    QTest::newRow("beyond the code page")
+        << u"Zahlung łő中"_qs << QByteArray()
+        << u"Das Zeichen \"ł\" im Feld \"Artikel/Dienstleistung\" kann in der Datei nicht gespeichert werden. "
+           "Bitte ersetzen Sie es."_qs;
+}
+
+// The year file stays one record per line in its single-byte code page: what the line could not
+// hold is refused, and the file keeps its bytes.
+void TestRecordSession::storesWhatTheFileCanHold()
+{
+    QFETCH(QString, article);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, refusal);
+    const QByteArray before = m_doubles->places.fileBytes(QStringLiteral("2024rech.csv"));
+    QStringList fields = record("A");
+    fields[InvoiceLine::Artikel] = article;
+    const RecordSession::Result result = m_session->store(fields);
+    QCOMPARE(result.message, refusal);
+    const QByteArray after = m_doubles->places.fileBytes(QStringLiteral("2024rech.csv"));
+    if (!refusal.isEmpty()) {
+        QCOMPARE(result.outcome, RecordSession::Outcome::Refused);
+        QCOMPARE(after, before);
+        return;
+    }
+    QCOMPARE(after.count("\r\n"), 2);
+    QCOMPARE(after.split('\r').first().split(';').mid(6).join(';').left(stored.size()), stored);
+}
+
+// A folder in place of the year file cannot be read; nothing may be written over it.
+void TestRecordSession::fileNotReadWholeIsNeverWritten()
 {
     QVERIFY(QFile::remove(yearPath()));
     QVERIFY(QDir().mkpath(yearPath()));
-    const RecordSession::Result result = m_session->load();
-    QCOMPARE(result.outcome, RecordSession::Outcome::ReadFailed);
-    QVERIFY(!result.message.isEmpty());
+    RecordSession &session = *m_session;
+    const RecordSession::Result read = session.load();
+    QCOMPARE(read.outcome, RecordSession::Outcome::ReadFailed);
+    QCOMPARE(read.message, QStringLiteral("Keine reguläre Datei"));
+    QVERIFY(session.isWriteProtected());
+    const QString refusal = QStringLiteral("Die Datei \"%1\" wurde nicht vollständig gelesen und wird daher nicht "
+                                           "geändert.").arg(yearPath());
+    for (const RecordSession::Result &result : {session.store(record("C")), session.removeCurrent()}) {
+        QCOMPARE(result.outcome, RecordSession::Outcome::Refused);
+        QCOMPARE(result.message, refusal);
+    }
+    QVERIFY(QFileInfo(yearPath()).isDir());
 }
 
 void TestRecordSession::missingFileGivesEmptyList()

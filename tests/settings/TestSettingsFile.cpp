@@ -55,6 +55,7 @@ private Q_SLOTS:
     void judgesEncipheredText();
     void ownFilesReadBackAsWritten_data();
     void ownFilesReadBackAsWritten();
+    void lineBreaksInValuesAreStoredAsBlanks();
     void mainWindowTrimsOnlyLastThreeLines();
     void shortFileReadsAsTenLines();
     void plainFileWithManyUmlautsReadsAsPlain();
@@ -176,6 +177,16 @@ void TestSettingsFile::ownFilesReadBackAsWritten()
     QCOMPARE(platform.places.fileBytes("zettmar.ini"), written);
 }
 
+// A pasted line break would shift every later line of the file.
+void TestSettingsFile::lineBreaksInValuesAreStoredAsBlanks()
+{
+    PlatformDoubles platform;
+    QDir().mkpath(platform.places.dataFolder());
+    const SettingsFile file(platform.places.dataFolder() + "zettmar.ini");
+    QCOMPARE(file.saveForMainWindow(tenValues({"", "", "", "Firma\r\nGmbH", "a\tb"})), QString());
+    QCOMPARE(platform.places.fileBytes("zettmar.ini"), SettingsCipher::encipher(tenLinesOf({"", "", "", "Firma  GmbH", "a b"})));
+}
+
 void TestSettingsFile::mainWindowTrimsOnlyLastThreeLines()
 {
     PlatformDoubles platform;
@@ -273,7 +284,7 @@ void TestSettingsFile::unreadableFileIsReportedAndValuesStay()
     QFile::remove(path);
     QDir().mkpath(path);
 
-    settings.load(path);
+    QVERIFY(!settings.load(path));
     QCOMPARE(settings.value(SettingsLine::AccountHolder), QString("Konto"));
     QCOMPARE(platform.dialogs.log.size(), 1);
     QCOMPARE(platform.dialogs.log[0].kind, QString("error"));

@@ -89,7 +89,8 @@ bool ScriptedDialogs::question(const QString &text)
 
 bool ScriptedDialogs::mandatoryQuestion(const QString &text)
 {
-    return question(text);
+    log.append({QStringLiteral("mandatory question"), QStringLiteral("zettmar"), text});
+    return next(answers, false);
 }
 
 void ScriptedDialogs::plainMessage(const QString &text)

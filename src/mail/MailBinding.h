@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class RecordEditor;
+struct RunContext;
+
+// The main window's mail functions: the hand-off of a mail to the creditor and the check of the
+// e-mail field when the user leaves it.
+class MailBinding final : public QObject {
+    Q_OBJECT
+
+public:
+    // The context's mail program is read at every hand-off: start-up settles it after this is made.
+    MailBinding(RecordEditor &editor, const RunContext &context);
+
+public Q_SLOTS:
+    void Mailsenden1Click();
+    void EditEmailExit();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    RecordEditor &m_editor;
+    const RunContext &m_context;
+};
