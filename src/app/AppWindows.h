@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/TFormLizenz.h"
+#include "backup/TFormBackup.h"
+#include "backup/TFormHistory.h"
+#include "backup/TFormRestInf.h"
 #include "payments/TFormQR.h"
 #include "register/TFormAppListe.h"
 #include "register/TFormFrage.h"
@@ -13,6 +16,7 @@ class AppWindows {
 public:
     AppWindows();
     TFormLizenz &main() { return m_main; }
+    TFormBackup &backup() { return m_backup; }
     // Runs the start-up and shows the main window; false when the program was ended instead.
     bool start();
 
@@ -20,6 +24,10 @@ private:
     TFormLizenz m_main;
     TFormFrage m_frage{&m_main};
     TFormAppListe m_liste{m_main.session(), m_frage, &m_main};
+    // The backup window opens the two windows created after it; it only keeps references to them.
+    TFormBackup m_backup{m_history, m_restInf};
+    TFormHistory m_history;
+    TFormRestInf m_restInf{m_main};
     TFormLogin m_login;
     TFormJahre m_jahre{&m_main};
     TFormQR m_qr;

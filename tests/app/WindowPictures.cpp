@@ -1,4 +1,5 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
+#include "BackupPictures.h"
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
 #include "payments/TFormQR.h"
@@ -42,6 +43,7 @@ int main(int argc, char *argv[])
         qr.grab().save(folder + QStringLiteral("/payment-qr.png"));
     });
     windows.main().popupMenu().findChild<QAction *>(QStringLiteral("QRCode1"))->trigger();
+    BackupPictures::save(doubles, windows.backup(), windows.main(), folder);
 
     TFormFrage prompt;
     prompt.show();

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Opens folders in the desktop's file manager for the backup window.
+class FolderOpener {
+public:
+    // The folder part of a file's path (with its "/"); a folder, also one with a dot in its name, as it is.
+    static QString folderOf(const QString &path);
+    // Opens the trimmed folder; a failure shows the "RuVE" box.
+    static void open(const QString &folder);
+};

@@ -1,0 +1,420 @@
+#include "BackupFixture.h"
+#include "PlatformDoubles.h"
+#include "backup/ArchiveName.h"
+#include "backup/ArchiveWriter.h"
+#include "backup/BackupHistory.h"
+#include "backup/BackupList.h"
+#include "backup/EntryPath.h"
+#include "backup/HistorySearch.h"
+#include "backup/RestoreStaging.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+#include <zip.h>
+
+using namespace BackupFixture;
+
+namespace {
+
+QStringList entryNames(const QString &dataFolder)
+{
+    QStringList names;
+    for (const QString &path : BackupList::build(dataFolder))
+        names.append(BackupList::entryName(dataFolder, path));
+    return names;
+}
+
+// An archive made by libzip with exactly these entry names, each holding its own name.
+void makeArchive(const QString &path, const QStringList &names)
+{
+    int error = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    QVERIFY(archive);
+    for (const QString &name : names) {
+        const QByteArray bytes = name.toUtf8();
+        char *copy = static_cast<char *>(malloc(size_t(bytes.size())));
+        memcpy(copy, bytes.constData(), size_t(bytes.size()));
+        zip_source_t *source = zip_source_buffer(archive, copy, zip_uint64_t(bytes.size()), 1);
+        QVERIFY(zip_file_add(archive, bytes.constData(), source, ZIP_FL_ENC_UTF_8) >= 0);
+    }
+    QCOMPARE(zip_close(archive), 0);
+}
+
+QString restore(const QString &dataFolder, const QStringList &chosen)
+{
+    RestoreStaging staging(dataFolder);
+    QString failure = staging.setUpFailure();
+    for (const QString &file : chosen) {
+        if (failure.isEmpty())
+            failure = staging.stage(file, {});
+    }
+    return failure.isEmpty() ? staging.commit() : failure;
+}
+
+} // namespace
+
+class TestBackupCore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void listsWhatABackupSaves_data();
+    void listsWhatABackupSaves();
+    void listsInCaseInsensitiveOrder();
+    void refusesArchiveNames_data();
+    void refusesArchiveNames();
+    void writesArchivesInfoZipAccepts();
+    void keepsEarlierArchiveWhenWritingFails();
+    void restoresArchiveOfInfoZip();
+    void restoresFilesByNameAndLeavesChosenFilesAlone();
+    void placesEntriesBelowTheDataFolderOnly_data();
+    void placesEntriesBelowTheDataFolderOnly();
+    void neverWritesThroughLinks();
+    void damagedArchiveChangesNothing();
+    void writeProtectedTargetChangesNothing();
+    void appendsHistoryLines();
+    void searchesHistory_data();
+    void searchesHistory();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_root;
+    QString m_data;  // ends in "/"
+    QString m_other; // ends in "/"
+};
+
+void TestBackupCore::init()
+{
+    m_root = std::make_unique<QTemporaryDir>();
+    m_data = m_root->filePath(QStringLiteral("daten/"));
+    m_other = m_root->filePath(QStringLiteral("sicherung/"));
+    QDir().mkpath(m_data);
+    QDir().mkpath(m_other);
+}
+
+void TestBackupCore::listsWhatABackupSaves_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("listedAs"); // empty: not listed
+
+    QTest::newRow("file") << "file" << "2024rech.csv" << "2024rech.csv";
+    QTest::newRow("subfolder") << "file" << "docs/scan.pdf" << "docs/scan.pdf";
+    QTest::newRow("two levels down") << "file" << "docs/2023/alt.pdf" << "";
+    QTest::newRow("hidden") << "file" << ".versteckt" << "";
+    QTest::newRow("in hidden folder") << "file" << ".cache/x.dat" << "";
+    QTest::newRow("document list of empty key") << "file" << ".dat" << ".dat";
+    QTest::newRow("umlaut") << "file" << "docs/Rechnung Müller.pdf" << "docs/Rechnung Müller.pdf";
+    QTest::newRow("link to a file") << "link" << "verweis.csv" << "";
+    QTest::newRow("link to a folder") << "folderlink" << "ablage" << "";
+    QTest::newRow("pipe") << "pipe" << "rohr" << "";
+}
+
+void TestBackupCore::listsWhatABackupSaves()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, path);
+    QFETCH(QString, listedAs);
+    putFile(m_data, QStringLiteral("zettmar.ini"), "x");
+    putFile(m_other, QStringLiteral("draussen/fremd.txt"), "fremd");
+    const QString full = m_data + path;
+    if (kind == QLatin1String("file"))
+        putFile(m_data, path, "inhalt");
+    else if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(m_data + QStringLiteral("zettmar.ini"), full));
+    else if (kind == QLatin1String("folderlink"))
+        QVERIFY(QFile::link(m_other + QStringLiteral("draussen"), full));
+    else
+        QCOMPARE(mkfifo(QFile::encodeName(full).constData(), 0600), 0);
+
+    QStringList expected{QStringLiteral("zettmar.ini")};
+    if (!listedAs.isEmpty())
+        expected.append(listedAs);
+    QStringList listed = entryNames(m_data);
+    listed.sort();
+    expected.sort();
+    QCOMPARE(listed, expected);
+}
+
+void TestBackupCore::listsInCaseInsensitiveOrder()
+{
+    for (const char *name : {"b.csv", "A.csv", "a2.csv", "Zoo/x", "alt/y", "alt/B"})
+        putFile(m_data, QString::fromUtf8(name), "x");
+    QCOMPARE(BackupList::build(m_data.chopped(1)),
+             QStringList({m_data + "A.csv", m_data + "a2.csv", m_data + "b.csv", m_data + "alt/B", m_data + "alt/y",
+                          m_data + "Zoo/x"}));
+    QVERIFY(BackupList::build(m_root->filePath(QStringLiteral("fehlt"))).isEmpty());
+}
+
+void TestBackupCore::refusesArchiveNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("intoDataFolder");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("preset") << "rechbackup20240315.zip" << false << false;
+    QTest::newRow("slash") << "../rechbackup.zip" << false << true;
+    QTest::newRow("backslash") << "sub\\rechbackup.zip" << false << true;
+    QTest::newRow("dot dot") << ".." << false << true;
+    QTest::newRow("year file in data folder") << "2024rech.csv" << true << true;
+    QTest::newRow("settings in data folder") << "zettmar.ini" << true << true;
+    QTest::newRow("earlier archive in data folder") << "alt.zip" << true << false;
+    QTest::newRow("new name in data folder") << "neu.zip" << true << false;
+    QTest::newRow("same name elsewhere") << "2024rech.csv" << false << false;
+}
+
+void TestBackupCore::refusesArchiveNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, intoDataFolder);
+    QFETCH(bool, refused);
+    putFile(m_data, QStringLiteral("2024rech.csv"), "a;b\r\n");
+    putFile(m_data, QStringLiteral("zettmar.ini"), "x");
+    putFile(m_other, QStringLiteral("2024rech.csv"), "alte Kopie");
+    makeArchive(m_data + QStringLiteral("alt.zip"), {QStringLiteral("a")});
+    const QString refusal = ArchiveName::refusal(name, intoDataFolder ? m_data : m_other, m_data);
+    QCOMPARE(!refusal.isEmpty(), refused);
+    QCOMPARE(ArchiveName::preset(QDate(2024, 3, 5)), QStringLiteral("rechbackup20240305.zip"));
+}
+
+void TestBackupCore::writesArchivesInfoZipAccepts()
+{
+    putFile(m_data, QStringLiteral("2024rech.csv"), QByteArray("Strom;05.01.2024;123,45\r\n").repeated(500));
+    putFile(m_data, QStringLiteral("leer.txt"), "");
+    QByteArray scan(2 << 20, Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(scan.data()), scan.size() / 4);
+    putFile(m_data, QStringLiteral("docs/Rechnung Müller.pdf"), scan);
+    QList<ArchiveEntry> entries;
+    for (const QString &path : BackupList::build(m_data))
+        entries.append({path, BackupList::entryName(m_data, path)});
+    QList<double> progress;
+    const QString archive = m_other + QStringLiteral("b.zip");
+    QCOMPARE(ArchiveWriter::write(archive, entries, [&progress](double done) { progress.append(done); }), QString());
+
+    const ToolRun test = runTool(QStringLiteral("unzip"), {QStringLiteral("-t"), archive});
+    QCOMPARE(test.exitCode, 0);
+    QVERIFY2(test.output.contains(QLatin1String("No errors detected")), qPrintable(test.output));
+    QCOMPARE(zipContents(archive), QStringList({"defN 2024rech.csv", "defN leer.txt", "defN docs/Rechnung Müller.pdf"}));
+    QVERIFY(std::is_sorted(progress.cbegin(), progress.cend()));
+    QCOMPARE(progress.last(), 1.0);
+    // Within the large last entry the bar moves on, not only from file to file.
+    QVERIFY(std::any_of(progress.cbegin(), progress.cend(), [](double p) { return p > 0.7 && p < 0.95; }));
+}
+
+void TestBackupCore::keepsEarlierArchiveWhenWritingFails()
+{
+    putFile(m_data, QStringLiteral("2024rech.csv"), "neu");
+    const QString archive = m_other + QStringLiteral("b.zip");
+    makeArchive(archive, {QStringLiteral("alt")});
+    const QByteArray earlier = fileBytes(archive);
+    if (!protect(m_other))
+        QSKIP("cannot make a folder unwritable here");
+    const QString failure =
+        ArchiveWriter::write(archive, {{m_data + QStringLiteral("2024rech.csv"), QStringLiteral("2024rech.csv")}}, {});
+    unprotect(m_other);
+    QVERIFY(!failure.isEmpty());
+    QCOMPARE(fileBytes(archive), earlier);
+    QCOMPARE(QDir(m_other).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("b.zip")});
+
+    const QString missing =
+        ArchiveWriter::write(archive, {{m_data + QStringLiteral("fehlt.csv"), QStringLiteral("fehlt.csv")}}, {});
+    QVERIFY2(missing.contains(QLatin1String("fehlt.csv")), qPrintable(missing));
+    QCOMPARE(fileBytes(archive), earlier);
+}
+
+// Info-ZIP writes folder entries, and the UTF-8 name of the umlaut file.
+void TestBackupCore::restoresArchiveOfInfoZip()
+{
+    const QString source = m_root->filePath(QStringLiteral("quelle"));
+    putFile(source, QStringLiteral("2024rech.csv"), "Strom;05.01.2024\r\n");
+    putFile(source, QStringLiteral("zettmar.ini"), QByteArray("\x01\x02\xff", 3));
+    putFile(source, QStringLiteral("docs/Rechnung Ä.pdf"), QByteArray(70000, '\x7f'));
+    const QString archive = m_other + QStringLiteral("info.zip");
+    QCOMPARE(runTool(QStringLiteral("zip"), {"-r", "-q", archive, "."}, source).exitCode, 0);
+    QVERIFY(zipContents(archive).contains(QStringLiteral("stor docs/")));
+    const QByteArray archiveBytes = fileBytes(archive);
+    putFile(m_data, QStringLiteral("2024rech.csv"), "geändert");
+    putFile(m_data, QStringLiteral("2025rech.csv"), "bleibt");
+
+    QCOMPARE(restore(m_data, {archive}), QString());
+    QMap<QString, QByteArray> expected = snapshot(source);
+    expected.insert(QStringLiteral("2025rech.csv"), "bleibt");
+    QCOMPARE(snapshot(m_data), expected);
+    QCOMPARE(fileBytes(archive), archiveBytes);
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ReadOther | QFileDevice::WriteOther;
+    QCOMPARE(QFile::permissions(m_data + QStringLiteral("zettmar.ini")) & others, QFileDevice::Permissions());
+}
+
+void TestBackupCore::restoresFilesByNameAndLeavesChosenFilesAlone()
+{
+    putFile(m_other, QStringLiteral("docs/scan.pdf"), "aus Unterordner");
+    putFile(m_other, QStringLiteral("ALT.ZIP"), "kein Entpacken");
+    putFile(m_data, QStringLiteral("liegt.csv"), "schon da");
+    QCOMPARE(restore(m_data, {m_other + QStringLiteral("docs/scan.pdf"), m_other + QStringLiteral("ALT.ZIP"),
+                              m_data + QStringLiteral("liegt.csv")}),
+             QString());
+    QCOMPARE(snapshot(m_data), (QMap<QString, QByteArray>{{"scan.pdf", "aus Unterordner"},
+                                                          {"ALT.ZIP", "kein Entpacken"},
+                                                          {"liegt.csv", "schon da"}}));
+    QCOMPARE(snapshot(m_other).size(), 2);
+}
+
+void TestBackupCore::placesEntriesBelowTheDataFolderOnly_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("below"); // empty: skipped
+
+    QTest::newRow("file") << "2024rech.csv" << "2024rech.csv";
+    QTest::newRow("subfolder") << "docs/scan.pdf" << "docs/scan.pdf";
+    QTest::newRow("backslash separator") << "docs\\scan.pdf" << "docs/scan.pdf";
+    QTest::newRow("dot part") << "./docs/scan.pdf" << "docs/scan.pdf";
+    QTest::newRow("folder entry") << "docs/" << "";
+    QTest::newRow("absolute") << "/etc/passwd" << "";
+    QTest::newRow("absolute backslash") << "\\x.csv" << "";
+    QTest::newRow("drive") << "C:x.csv" << "";
+    QTest::newRow("drive and slash") << "c:/x.csv" << "";
+    QTest::newRow("dot dot first") << "../x.csv" << "";
+    QTest::newRow("dot dot inside") << "docs/../../x.csv" << "";
+    QTest::newRow("dot dot backslash") << "docs\\..\\..\\x.csv" << "";
+    QTest::newRow("dot dot alone") << ".." << "";
+    QTest::newRow("name with dots") << "..x.csv" << "..x.csv";
+}
+
+void TestBackupCore::placesEntriesBelowTheDataFolderOnly()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, below);
+    QCOMPARE(EntryPath::below(entry).value_or(QString()), below);
+
+    // Restored from an archive, only the safe name lands, and nothing outside the data folder changes.
+    const QString archive = m_other + QStringLiteral("x.zip");
+    makeArchive(archive, {entry, QStringLiteral("sicher.txt")});
+    QCOMPARE(restore(m_data, {archive}), QString());
+    QMap<QString, QByteArray> expected{{QStringLiteral("sicher.txt"), "sicher.txt"}};
+    if (!below.isEmpty())
+        expected.insert(below, entry.toUtf8());
+    QCOMPARE(snapshot(m_data), expected);
+    QCOMPARE(snapshot(m_root->path()).size(), expected.size() + 1);
+}
+
+void TestBackupCore::neverWritesThroughLinks()
+{
+    // An archive with a link entry (zip -y) and a file below the link's name.
+    const QString outside = m_root->filePath(QStringLiteral("draussen"));
+    QDir().mkpath(outside);
+    const QString source = m_root->filePath(QStringLiteral("quelle"));
+    QDir().mkpath(source);
+    QVERIFY(QFile::link(outside, source + QStringLiteral("/verweis")));
+    const QString archive = m_other + QStringLiteral("link.zip");
+    QCOMPARE(runTool(QStringLiteral("zip"), {"-y", "-q", archive, "verweis"}, source).exitCode, 0);
+    QVERIFY(zipContents(archive).contains(QStringLiteral("stor verweis")));
+    const QString second = m_root->filePath(QStringLiteral("zweite"));
+    putFile(second, QStringLiteral("ablage/boese.txt"), "boese");
+    QCOMPARE(runTool(QStringLiteral("zip"), {"-q", archive, "ablage/boese.txt"}, second).exitCode, 0);
+    // A folder of the data folder that is a link itself.
+    QVERIFY(QFile::link(outside, m_data + QStringLiteral("ablage")));
+
+    QCOMPARE(restore(m_data, {archive}), QString());
+    QVERIFY(QDir(outside).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    QVERIFY(!QFileInfo::exists(m_data + QStringLiteral("verweis")));
+}
+
+void TestBackupCore::damagedArchiveChangesNothing()
+{
+    putFile(m_data, QStringLiteral("a.csv"), "Original A");
+    putFile(m_data, QStringLiteral("b.csv"), QByteArray("Original B ").repeated(2000));
+    const QString archive = m_other + QStringLiteral("b.zip");
+    putFile(m_root->path(), QStringLiteral("q/a.csv"), "gesichert A");
+    putFile(m_root->path(), QStringLiteral("q/b.csv"), QByteArray("gesichert B ").repeated(2000));
+    QCOMPARE(ArchiveWriter::write(archive,
+                                  {{m_root->filePath(QStringLiteral("q/a.csv")), QStringLiteral("a.csv")},
+                                   {m_root->filePath(QStringLiteral("q/b.csv")), QStringLiteral("b.csv")}},
+                                  {}),
+             QString());
+    QByteArray damaged = fileBytes(archive);
+    const qsizetype second = damaged.indexOf("b.csv") + 5 + 10; // inside the second entry's data
+    damaged[second] = char(damaged[second] ^ 0x01);
+    putFile(m_other, QStringLiteral("b.zip"), damaged);
+    const QMap<QString, QByteArray> before = snapshot(m_data);
+
+    const QString failure = restore(m_data, {archive});
+    QVERIFY2(failure.contains(QLatin1String("b.zip")), qPrintable(failure));
+    QCOMPARE(snapshot(m_data), before);
+    QCOMPARE(fileBytes(archive), damaged);
+    QCOMPARE(QDir(m_data).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+}
+
+void TestBackupCore::writeProtectedTargetChangesNothing()
+{
+    putFile(m_data, QStringLiteral("a.csv"), "alt A");
+    putFile(m_data, QStringLiteral("b.csv"), "alt B");
+    putFile(m_other, QStringLiteral("a.csv"), "neu A");
+    putFile(m_other, QStringLiteral("b.csv"), "neu B");
+    putFile(m_other, QStringLiteral("docs/c.pdf"), "neu C");
+    if (!protect(m_data + QStringLiteral("b.csv")))
+        QSKIP("cannot write-protect a file here");
+    const QMap<QString, QByteArray> before = snapshot(m_data);
+    const QString failure =
+        restore(m_data, {m_other + QStringLiteral("a.csv"), m_other + QStringLiteral("docs/c.pdf"),
+                         m_other + QStringLiteral("b.csv")});
+    unprotect(m_data + QStringLiteral("b.csv"));
+    QVERIFY2(failure.contains(QLatin1String("b.csv")) && failure.contains(QStringLiteral("schreibgeschützt")),
+             qPrintable(failure));
+    QCOMPARE(snapshot(m_data), before);
+}
+
+void TestBackupCore::appendsHistoryLines()
+{
+    const QDateTime when(QDate(2024, 3, 5), QTime(14, 7, 31));
+    const QString path = m_data + QStringLiteral("backhist.dat");
+    QCOMPARE(BackupHistory::append(path, BackupHistory::line(when, QStringLiteral("/s/rechbackup20240305.zip"))),
+             QString());
+    QCOMPARE(BackupHistory::append(path, BackupHistory::line(when, QStringLiteral("/s/Möbel\nneu"))), QString());
+    QCOMPARE(fileBytes(path), QByteArray("05.03.2024 14:07:31 | /s/rechbackup20240305.zip\r\n"
+                                         "05.03.2024 14:07:31 | /s/M\xf6" "bel neu\r\n"));
+    // A target the Windows code page cannot hold turns the whole file into UTF-8 with its mark.
+    QCOMPARE(BackupHistory::append(path, BackupHistory::line(when, QStringLiteral("/s/Łódź"))), QString());
+    QCOMPARE(fileBytes(path), QByteArray("\xef\xbb\xbf" "05.03.2024 14:07:31 | /s/rechbackup20240305.zip\r\n"
+                                         "05.03.2024 14:07:31 | /s/M\xc3\xb6" "bel neu\r\n"
+                                         "05.03.2024 14:07:31 | /s/\xc5\x81\xc3\xb3" "d\xc5\xba\r\n"));
+}
+
+void TestBackupCore::searchesHistory_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<int>("searches"); // the first, then F3
+    QTest::addColumn<int>("lastStart"); // -1: not found
+
+    QTest::newRow("capitals") << "RECH" << 1 << 16;
+    QTest::newRow("F3 finds the next") << "rech" << 2 << 41;
+    QTest::newRow("F3 after the last hit") << "rech" << 3 << -1;
+    QTest::newRow("leading blank kept") << " /s/r" << 1 << 12;
+    QTest::newRow("leading blank misses") << " rech" << 1 << -1;
+    QTest::newRow("across the line break") << "zip\n06" << 1 << 21;
+}
+
+void TestBackupCore::searchesHistory()
+{
+    QFETCH(QString, entered);
+    QFETCH(int, searches);
+    QFETCH(int, lastStart);
+    const QString text = QStringLiteral("05.03.2024 | /s/Rech.zip\n06.03.2024 | /s/rech2.zip");
+    HistorySearch search;
+    QVERIFY(!search.setTerm(QStringLiteral(" \t")));
+    QVERIFY(search.setTerm(entered));
+    QCOMPARE(search.term(), HistorySearch::foldCase(entered));
+    std::optional<HistorySearch::Hit> hit = search.findFirst(text);
+    for (int i = 1; i < searches; ++i)
+        hit = search.findNext(text);
+    QCOMPARE(hit ? int(hit->start) : -1, lastStart);
+    if (hit)
+        QCOMPARE(text.mid(hit->start, hit->length).toLower(), entered.toLower());
+    QVERIFY(!search.findNext(text) || lastStart >= 0);
+}
+
+QTEST_GUILESS_MAIN(TestBackupCore)
+#include "TestBackupCore.moc"
