@@ -25,7 +25,22 @@ void RatioReporter::printRatios(const std::vector<Pair> &pairs) const
     std::fflush(stdout);
 }
 
-int runBenchmarksWithRatios(int argc, char **argv, const std::vector<RatioReporter::Pair> &pairs)
+void RatioReporter::printExtras(const std::vector<Extra> &extras) const
+{
+    for (const Extra &extra : extras) {
+        const auto a = m_realTimes.find(extra.measured);
+        const auto b = m_realTimes.find(extra.base);
+        const auto c = m_realTimes.find(extra.reference);
+        if (a == m_realTimes.end() || b == m_realTimes.end() || c == m_realTimes.end() || c->second <= 0)
+            continue;
+        std::printf("ratio (%s - %s) / %s = %.2f\n", extra.measured.c_str(), extra.base.c_str(),
+                    extra.reference.c_str(), (a->second - b->second) / c->second);
+    }
+    std::fflush(stdout);
+}
+
+int runBenchmarksWithRatios(int argc, char **argv, const std::vector<RatioReporter::Pair> &pairs,
+                            const std::vector<RatioReporter::Extra> &extras)
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -33,6 +48,7 @@ int runBenchmarksWithRatios(int argc, char **argv, const std::vector<RatioReport
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatios(pairs);
+    reporter.printExtras(extras);
     benchmark::Shutdown();
     return 0;
 }

@@ -3,7 +3,19 @@
 #include "payments/PaymentQrCommand.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+
+namespace {
+
+void lift(QWidget &window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
 
 AppWindows::AppWindows()
 {
@@ -18,4 +30,13 @@ bool AppWindows::start()
         return false;
     m_main.show();
     return true;
+}
+
+// The main window only once the start-up showed it; an open modal window (the login, too) on top.
+void AppWindows::bringToFront()
+{
+    if (m_main.isVisible())
+        lift(m_main);
+    if (QWidget *modal = QApplication::activeModalWidget())
+        lift(*modal);
 }

@@ -19,6 +19,8 @@ public:
     TFormBackup &backup() { return m_backup; }
     // Runs the start-up and shows the main window; false when the program was ended instead.
     bool start();
+    // Another start for the same data folder found us running: the user sees us instead.
+    void bringToFront();
 
 private:
     TFormLizenz m_main;

@@ -3,12 +3,14 @@
 #include "platform/BrowserHelp.h"
 #include "platform/DesktopPlaces.h"
 #include "platform/DesktopShell.h"
+#include "platform/InstanceLock.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinting.h"
 #include "platform/SystemClipboard.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemProcess.h"
+#include "settings/DataFolder.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -34,6 +36,8 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtTexts);
     QApplication::setApplicationName(QStringLiteral("zettmar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    // Ties our windows to the installed desktop entry, for the task bar's icon and name.
+    QApplication::setDesktopFileName(QStringLiteral("zettmar"));
 
     QtDialogs dialogs;
     DesktopShell shell;
@@ -45,7 +49,15 @@ int main(int argc, char *argv[])
     QtPrinting printing;
     Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard, &printing});
 
+    // The lock lies in the data folder; a failure to make the folder is the start-up's to report.
+    DataFolder::create(places.dataFolder());
+    InstanceLock lock(places.dataFolder());
+    if (!lock.admit())
+        return 0;
+    shell.beforeNewInstance = [&lock] { lock.release(); };
+
     AppWindows windows;
+    QObject::connect(&lock, &InstanceLock::frontRequested, &windows.main(), [&windows] { windows.bringToFront(); });
     centreOnScreen(windows.main());
     if (!windows.start())
         return 0;

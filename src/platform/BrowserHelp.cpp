@@ -5,19 +5,45 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
 namespace {
 
-QString address(const QString &programFolder, int context)
+// Beside the program in the build tree; below share/ of the prefix where the program is installed.
+QString helpPage(const QString &programFolder)
 {
-    return QStringLiteral("file://%1help/zettmar.html#context-%2").arg(programFolder).arg(context);
+    for (const QString &folder : {QStringLiteral("help/"), QStringLiteral("../share/zettmar/help/")}) {
+        const QString page = QDir::cleanPath(programFolder + folder + QStringLiteral("zettmar.html"));
+        if (QFileInfo::exists(page))
+            return page;
+    }
+    return {};
+}
+
+QString address(const QString &page, int context)
+{
+    QUrl url = QUrl::fromLocalFile(page);
+    url.setFragment(QStringLiteral("context-%1").arg(context));
+    return url.toString(QUrl::FullyEncoded);
+}
+
+void reportFailure(const QString &text)
+{
+    Platform::dialogs().notice(Dialogs::NoticeKind::Error, text);
 }
 
 } // namespace
 
 void BrowserHelp::show(int context)
 {
-    if (!Platform::shell().open(address(Platform::places().programFolder(), context)))
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error,
-                                   QStringLiteral("Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm "
-                                                  "zum Anzeigen von Webseiten gefunden."));
+    const QString page = helpPage(Platform::places().programFolder());
+    if (page.isEmpty()) {
+        reportFailure(QStringLiteral("Die Hilfeseiten von zettmar sind nicht installiert."));
+        return;
+    }
+    if (!Platform::shell().open(address(page, context)))
+        reportFailure(QStringLiteral("Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm "
+                                     "zum Anzeigen von Webseiten gefunden."));
 }

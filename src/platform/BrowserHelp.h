@@ -2,7 +2,7 @@
 
 #include "platform/Help.h"
 
-// Opens the help page beside the program in the browser, at the anchor of the context.
+// Opens our help page in the browser at the anchor of the context, from the build tree or the install.
 class BrowserHelp final : public Help {
 public:
     void show(int context) override;

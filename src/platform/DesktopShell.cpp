@@ -17,6 +17,16 @@ QUrl urlOf(const QString &target)
 
 } // namespace
 
+DesktopShell::DesktopShell()
+    : DesktopShell(QCoreApplication::applicationFilePath())
+{
+}
+
+DesktopShell::DesktopShell(const QString &ownProgram)
+    : m_ownProgram(ownProgram)
+{
+}
+
 bool DesktopShell::open(const QString &target)
 {
     return QDesktopServices::openUrl(urlOf(target));
@@ -34,5 +44,7 @@ bool DesktopShell::openFolder(const QString &folder)
 
 bool DesktopShell::startNewInstance()
 {
-    return QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    if (beforeNewInstance)
+        beforeNewInstance();
+    return QProcess::startDetached(m_ownProgram, {});
 }

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void readsGermanDates_data();
     void readsGermanDates();
     void readsAndFormatsAmounts();
+    void helpOpensThePagesWhereverTheyLie_data();
+    void helpOpensThePagesWhereverTheyLie();
     void leadingZeroWidthNoBreakSpaceSurvives_data();
     void leadingZeroWidthNoBreakSpaceSurvives();
     void folderIsNoFileToRead();
@@ -164,6 +166,41 @@ void TestPlatform::readsAndFormatsAmounts()
     QCOMPARE(Regional::formatDate(QDate(2024, 3, 5)), QStringLiteral("05.03.2024"));
 }
 
+// The program folder is <root>/program/: the build tree keeps the pages beside the program, an install
+// below share/ of the same prefix.
+void TestPlatform::helpOpensThePagesWhereverTheyLie_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QStringList>("errors");
+    const QStringList none;
+    QTest::newRow("build tree") << "program/help/zettmar.html"
+                                << QStringList{"open file://%1/program/help/zettmar.html#context-60"} << none;
+    QTest::newRow("installed") << "share/zettmar/help/zettmar.html"
+                               << QStringList{"open file://%1/share/zettmar/help/zettmar.html#context-60"} << none;
+    QTest::newRow("missing") << "" << none
+                             << QStringList{"Die Hilfeseiten von zettmar sind nicht installiert."};
+}
+
+void TestPlatform::helpOpensThePagesWhereverTheyLie()
+{
+    QFETCH(QString, page);
+    QFETCH(QStringList, calls);
+    QFETCH(QStringList, errors);
+    PlatformDoubles doubles;
+    const QString root = doubles.places.root();
+    if (!page.isEmpty()) {
+        QVERIFY(QDir(root).mkpath(QFileInfo(page).path()));
+        QFile file(root + u'/' + page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    BrowserHelp().show(60);
+    for (QString &call : calls)
+        call = call.arg(root);
+    QCOMPARE(doubles.shell.calls, calls);
+    QCOMPARE(doubles.dialogs.texts(), errors);
+}
+
 void TestPlatform::leadingZeroWidthNoBreakSpaceSurvives_data()
 {
     QTest::addColumn<int>("encoding");
@@ -232,6 +269,9 @@ void TestPlatform::writesWithOwnerOnlyPermissions()
 void TestPlatform::helpWithoutBrowserSaysSo()
 {
     PlatformDoubles doubles;
+    QVERIFY(QDir().mkpath(doubles.places.programFolder() + QStringLiteral("help")));
+    QFile page(doubles.places.programFolder() + QStringLiteral("help/zettmar.html"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
     doubles.shell.succeeds = false;
     BrowserHelp().show(60);
     QCOMPARE(doubles.shell.calls.size(), 1);

@@ -34,13 +34,18 @@ bool RecordingShell::startNewInstance()
 
 TempDataFolder::TempDataFolder()
     : m_previousXdg(qgetenv("XDG_DATA_HOME"))
+    , m_previousRuntime(qgetenv("XDG_RUNTIME_DIR"))
 {
     qputenv("XDG_DATA_HOME", m_root.path().toLocal8Bit());
+    const QString runtime = m_root.path() + QStringLiteral("/runtime");
+    QDir().mkdir(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
 }
 
 TempDataFolder::~TempDataFolder()
 {
     qputenv("XDG_DATA_HOME", m_previousXdg);
+    qputenv("XDG_RUNTIME_DIR", m_previousRuntime);
 }
 
 QString TempDataFolder::root() const { return m_root.path(); }

@@ -22,7 +22,8 @@ public:
     bool startNewInstance() override;
 };
 
-// A fresh data folder below a temporary XDG_DATA_HOME; the data folder itself is not created.
+// A fresh data folder below a temporary XDG_DATA_HOME; the data folder itself is not created. The
+// user's runtime folder (XDG_RUNTIME_DIR, where running copies meet) is a private one below it too.
 class TempDataFolder final : public Places {
 public:
     TempDataFolder();
@@ -39,6 +40,7 @@ public:
 private:
     QTemporaryDir m_root;
     QByteArray m_previousXdg;
+    QByteArray m_previousRuntime;
 };
 
 class FixedClock final : public Clock {

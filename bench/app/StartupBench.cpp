@@ -1,0 +1,149 @@
+// From the start to the first shown main window, each start a fresh process as the user's is: the
+// windows constructed in their creation order, the start-up run, the main window shown and painted
+// offscreen; against a process that shows a bare window of the same size; once with an empty data
+// folder and once with a year of 100,000 invoices.
+#include "GeneratedYear.h"
+#include "PlatformDoubles.h"
+#include "RatioReporter.h"
+#include "app/AppWindows.h"
+#include "platform/BrowserHelp.h"
+#include "platform/DesktopPlaces.h"
+#include "platform/DesktopShell.h"
+#include "platform/InstanceLock.h"
+#include "platform/QtDialogs.h"
+#include "platform/SystemClipboard.h"
+#include "platform/SystemClock.h"
+#include "platform/SystemProcess.h"
+#include "settings/DataFolder.h"
+#include "AppResources.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char *const kChildFlag = "--start=";
+
+// The first picture is there once the window got its first paint event.
+class FirstPaint final : public QObject {
+public:
+    explicit FirstPaint(QWidget &window) { window.installEventFilter(this); }
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        seen = seen || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Ends the process at once: only the way to the first picture counts, not taking it down.
+[[noreturn]] void endAfterFirstPaint(QWidget &window)
+{
+    FirstPaint paint(window);
+    while (!paint.seen)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    std::_Exit(0);
+}
+
+int showBareWindow(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.resize(492, 634);
+    window.show();
+    endAfterFirstPaint(window);
+}
+
+// The start as main() does it, with the desktop's own services.
+int startProgram(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    loadAppResources();
+    QApplication::setApplicationName(QStringLiteral("zettmar"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    QtDialogs dialogs;
+    DesktopShell shell;
+    DesktopPlaces places;
+    SystemClock clock;
+    SystemProcess process;
+    BrowserHelp help;
+    SystemClipboard clipboard;
+    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard});
+    DataFolder::create(places.dataFolder());
+    InstanceLock lock(places.dataFolder());
+    AppWindows windows;
+    if (!lock.admit() || !windows.start())
+        return 1;
+    endAfterFirstPaint(windows.main());
+}
+
+// Lives in main(): the data folder below a temporary XDG_DATA_HOME that the started processes inherit.
+TempDataFolder *g_places = nullptr;
+
+QString yearFileName()
+{
+    return QString::number(QDate::currentDate().year()) + QStringLiteral("rech.csv");
+}
+
+void runStarts(benchmark::State &state, const char *what)
+{
+    for (auto _ : state) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QLatin1String(kChildFlag) + QLatin1String(what)});
+        if (!child.waitForFinished(60000) || child.exitCode() != 0)
+            state.SkipWithError("the start failed");
+    }
+}
+
+void BareWindow(benchmark::State &state)
+{
+    runStarts(state, "bare");
+}
+
+void StartEmptyFolder(benchmark::State &state)
+{
+    QFile::remove(g_places->dataFolder() + yearFileName());
+    runStarts(state, "program");
+}
+
+void Start100000Records(benchmark::State &state)
+{
+    g_places->putFile(yearFileName(), generatedYearFile());
+    runStarts(state, "program");
+}
+
+void FloorRead(benchmark::State &state)
+{
+    const QString path = g_places->putFile(yearFileName(), generatedYearFile());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floorReadLines(path));
+}
+
+BENCHMARK(BareWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(StartEmptyFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Start100000Records)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(FloorRead)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 2 && std::strncmp(argv[1], kChildFlag, std::strlen(kChildFlag)) == 0) {
+        const char *what = argv[1] + std::strlen(kChildFlag);
+        return std::strcmp(what, "bare") == 0 ? showBareWindow(argc, argv) : startProgram(argc, argv);
+    }
+    QCoreApplication application(argc, argv);
+    TempDataFolder places;
+    g_places = &places;
+    return runBenchmarksWithRatios(argc, argv, {{"StartEmptyFolder", "BareWindow"}},
+                                   {{"Start100000Records", "BareWindow", "FloorRead"}});
+}
