@@ -32,7 +32,8 @@ QString serverNameFor(const QString &dataFolder)
 
 InstanceLock::InstanceLock(const QString &dataFolder, std::chrono::milliseconds handOverWait)
     : m_dataFolder(dataFolder)
-    , m_lockFile(dataFolder + QStringLiteral("zettmar.lock"))
+    // Hidden, so a backup of the data folder leaves it out: a restored lock would name another process.
+    , m_lockFile(dataFolder + QStringLiteral(".zettmar.lock"))
     , m_handOverWait(handOverWait)
 {
     // A lock counts as stale only when its process is gone: a copy may rightly run for weeks.

@@ -68,7 +68,7 @@ void TestSingleCopy::runningProgramAnswersALaterStart()
     PlatformDoubles doubles;
     QProcess program;
     startProgram(program, doubles.places);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(doubles.places.dataFolder() + QStringLiteral("zettmar.lock")), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(doubles.places.dataFolder() + QStringLiteral(".zettmar.lock")), 30000);
     InstanceLock laterStart(doubles.places.dataFolder());
     QCOMPARE(laterStart.acquire(), InstanceLock::Outcome::RunningCopyAnswered);
     program.kill();

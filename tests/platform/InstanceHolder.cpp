@@ -35,7 +35,7 @@ int hold(const QString &folder)
 
 int holdSilently(const QString &folder, int milliseconds)
 {
-    QLockFile file(folder + QStringLiteral("zettmar.lock"));
+    QLockFile file(folder + QStringLiteral(".zettmar.lock"));
     if (!QDir().mkpath(folder) || !file.tryLock(0))
         return 1;
     say("held");
