@@ -5,6 +5,9 @@
 #include "backup/TFormHistory.h"
 #include "backup/TFormRestInf.h"
 #include "payments/TFormQR.h"
+#include "register/TFormAppListe.h"
+#include "register/TFormFrage.h"
+#include "register/TFormJahre.h"
 #include "settings/TFormIni.h"
 #include "settings/TFormLogin.h"
 #include "tools/TAboutBox.h"
@@ -26,11 +29,14 @@ private:
     TFormLizenz m_main;
     TAboutBox m_about{m_main};
     TFormIni m_ini{m_main};
+    TFormFrage m_frage{&m_main};
+    TFormAppListe m_liste{m_main.session(), m_frage, &m_main};
     // The backup window opens the two windows created after it; it only keeps references to them.
     TFormBackup m_backup{m_history, m_restInf};
     TFormHistory m_history;
     TFormRestInf m_restInf{m_main};
     TFormLogin m_login;
     TFormPlz m_plz{m_main, m_main.editor()};
+    TFormJahre m_jahre{&m_main};
     TFormQR m_qr;
 };
