@@ -23,10 +23,9 @@ void lift(QWidget &window)
 
 AppWindows::AppWindows()
 {
-    m_main.AboutBox = &m_about;
-    m_main.FormIni = &m_ini;
-    m_main.FormPlz = &m_plz;
     m_ini.FormBackup = &m_backup;
+    m_main.useToolWindows(m_about, m_ini, m_plz);
+    m_main.useRegisterWindows(m_frage, m_liste, m_jahre);
     QObject::connect(m_main.popupMenu().findChild<QAction *>(QStringLiteral("QRCode1")), &QAction::triggered, &m_qr,
                      [this] { PaymentQrCommand::run(m_main.editor(), m_main.context().DatenPfad, m_qr); });
     QObject::connect(m_main.popupMenu().findChild<QAction *>(QStringLiteral("Dokumente1")), &QAction::triggered,

@@ -7,6 +7,9 @@
 #include "documents/TFormDocs.h"
 #include "documents/TFormFInfo.h"
 #include "payments/TFormQR.h"
+#include "register/TFormAppListe.h"
+#include "register/TFormFrage.h"
+#include "register/TFormJahre.h"
 #include "settings/TFormIni.h"
 #include "settings/TFormLogin.h"
 #include "tools/TAboutBox.h"
@@ -30,13 +33,16 @@ private:
     TFormLizenz m_main;
     TAboutBox m_about{m_main};
     TFormIni m_ini{m_main};
+    TFormFrage m_frage{&m_main};
+    TFormAppListe m_liste{m_main.session(), m_frage, &m_main};
     // The backup window opens the two windows created after it; it only keeps references to them.
     TFormBackup m_backup{m_history, m_restInf};
     TFormHistory m_history;
     TFormRestInf m_restInf{m_main};
-    TFormDocs m_docs{m_finfo, &m_main};
+    TFormDocs m_docs{m_frage, m_finfo, &m_main};
     TFormLogin m_login;
     TFormPlz m_plz{m_main, m_main.editor()};
+    TFormJahre m_jahre{&m_main};
     TFormQR m_qr;
     TFormFInfo m_finfo{&m_main};
 };

@@ -10,9 +10,14 @@
 #include "platform/Places.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
+#include "platform/TextTrim.h"
 #include "platform/WindowBackground.h"
 #include "register/InvoiceFile.h"
 #include "register/RecordEditor.h"
+#include "register/TFormAppListe.h"
+#include "register/TFormFrage.h"
+#include "register/TFormJahre.h"
+#include "register/YearList.h"
 #include "settings/DataFolder.h"
 #include "settings/LoginGate.h"
 #include "settings/TFormIni.h"
@@ -22,6 +27,7 @@
 #include "tools/TFormPlz.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QShortcut>
 #include <QStatusBar>
@@ -62,7 +68,6 @@ TFormLizenz::TFormLizenz(QWidget *parent)
     setUpKeys();
     connectEditor();
     connectCreditorAndMail();
-    connectToolWindows();
     TimerAds = new QTimer(this);
     connect(TimerAds, &QTimer::timeout, this, &TFormLizenz::TimerAdsTimer);
     TimerAds->start(kPictureInterval);
@@ -152,13 +157,34 @@ void TFormLizenz::connectEditor()
     connect(ui->ToolButton1, &QToolButton::clicked, this, &TFormLizenz::ToolButton1Click);
 }
 
-void TFormLizenz::connectToolWindows()
+void TFormLizenz::useToolWindows(TAboutBox &about, TFormIni &settings, TFormPlz &postalCodes)
 {
-    const auto action = [this](const char *name) { return PopupMenu1->findChild<QAction *>(QLatin1String(name)); };
-    connect(action("Einstellungen1"), &QAction::triggered, this, &TFormLizenz::Einstellungen1Click);
-    connect(action("Onlinebanking1"), &QAction::triggered, this, &TFormLizenz::Onlinebanking1Click);
-    connect(action("Info1"), &QAction::triggered, this, &TFormLizenz::Info1Click);
+    m_about = &about;
+    m_ini = &settings;
+    m_plz = &postalCodes;
+    connectAction("Einstellungen1", &TFormLizenz::Einstellungen1Click);
+    connectAction("Onlinebanking1", &TFormLizenz::Onlinebanking1Click);
+    connectAction("Info1", &TFormLizenz::Info1Click);
     connect(ui->ButtonPlz, &QToolButton::clicked, this, &TFormLizenz::ButtonPlzClick);
+}
+
+void TFormLizenz::useRegisterWindows(TFormFrage &prompt, TFormAppListe &list, TFormJahre &years)
+{
+    m_prompt = &prompt;
+    m_list = &list;
+    m_years = &years;
+    connectAction("Suchen1", &TFormLizenz::Suchen1Click);
+    connectAction("Weitersuchen1", &TFormLizenz::Weitersuchen1Click);
+    connectAction("Jahrladen1", &TFormLizenz::Jahrladen1Click);
+    connectAction("Alle1", &TFormLizenz::Alle1Click);
+    connectAction("Faellig1", &TFormLizenz::Faellig1Click);
+    connectAction("Offen1", &TFormLizenz::Offen1Click);
+    connect(ui->ToolButton2, &QToolButton::clicked, this, &TFormLizenz::Alle1Click);
+}
+
+void TFormLizenz::connectAction(const char *name, void (TFormLizenz::*slot)())
+{
+    connect(PopupMenu1->findChild<QAction *>(QLatin1String(name)), &QAction::triggered, this, slot);
 }
 
 void TFormLizenz::connectCreditorAndMail()
@@ -177,7 +203,7 @@ bool TFormLizenz::FormShow(TFormLogin &login)
 {
     RunContext &context = m_context;
     context.RechJahr = QString::number(Platform::clock().today().year());
-    LastHit = -1;
+    m_search.end();
     ui->Button1->setFocus();
     m_editor->resetState();
     if (!settleDataFolder())
@@ -228,6 +254,91 @@ void TFormLizenz::loadYearFile()
     m_editor->load();
 }
 
+void TFormLizenz::Suchen1Click()
+{
+    m_search.end();
+    if (!m_search.hasText())
+        return;
+    m_search.restart(m_prompt->ask());
+    if (m_search.term().isEmpty())
+        return;
+    showSearchHit(m_search.findFirst());
+}
+
+// The search never starts over from the first record: after the last one it ends.
+void TFormLizenz::Weitersuchen1Click()
+{
+    if (!m_search.canContinue()) {
+        m_search.end();
+        showSearchHit(std::nullopt);
+        return;
+    }
+    showSearchHit(m_search.findNext());
+}
+
+void TFormLizenz::showSearchHit(std::optional<qsizetype> hit)
+{
+    if (!hit) {
+        Platform::dialogs().notice(Dialogs::NoticeKind::Information, QStringLiteral("Suchbegriff nicht gefunden."));
+        return;
+    }
+    if (m_editor->showRecord(*hit))
+        m_search.acceptHit(*hit);
+}
+
+void TFormLizenz::Alle1Click()
+{
+    showList(InvoiceListModel::Kind::All);
+}
+
+void TFormLizenz::Faellig1Click()
+{
+    showList(InvoiceListModel::Kind::Due);
+}
+
+void TFormLizenz::Offen1Click()
+{
+    showList(InvoiceListModel::Kind::Open);
+}
+
+void TFormLizenz::showList(InvoiceListModel::Kind kind)
+{
+    if (const std::optional<qsizetype> index = m_list->showList(kind))
+        m_editor->showRecord(*index);
+}
+
+// The current calendar year is always offered: without its file it starts as at a first run.
+void TFormLizenz::Jahrladen1Click()
+{
+    const QString currentYear = QString::number(Platform::clock().today().year());
+    const QString year = TextTrim::trimmed(m_years->choose(YearList::inFolder(m_context.DatenPfad, currentYear)));
+    if (year.isEmpty())
+        return;
+    const QString path = InvoiceFile::pathFor(m_context.DatenPfad, year);
+    if (!QFileInfo::exists(path) && year != currentYear) {
+        Platform::dialogs().notice(Dialogs::NoticeKind::Error, path + QStringLiteral(" nicht gefunden!"));
+        return;
+    }
+    loadYear(year, path);
+}
+
+void TFormLizenz::loadYear(const QString &year, const QString &path)
+{
+    if (!m_editor->offerToSave())
+        return;
+    m_session.setPath(path);
+    m_context.RechJahr = year;
+    statusPanel(6).setText(year);
+    if (m_session.fileExists()) {
+        m_editor->load();
+        return;
+    }
+    m_editor->resetState();
+    m_editor->startNewYear();
+    statusPanel(2).setText(QStringLiteral("0"));
+    statusPanel(4).setText(QStringLiteral("0"));
+}
+
 void TFormLizenz::TimerAdsTimer()
 {
     if (ui->Image1->isVisible()) {
@@ -262,10 +373,10 @@ void TFormLizenz::HelpKey()
 
 void TFormLizenz::Einstellungen1Click()
 {
-    FormIni->FTop = y();
-    FormIni->FLeft = x();
+    m_ini->FTop = y();
+    m_ini->FLeft = x();
     openSettingsWindow();
-    if (!FormIni->Abbruch)
+    if (!m_ini->Abbruch)
         m_context.Settings.load(m_context.IniDatei);
 }
 
@@ -279,29 +390,29 @@ void TFormLizenz::Onlinebanking1Click()
 
 void TFormLizenz::openSettingsWindow()
 {
-    FormIni->IniDatei = m_context.IniDatei;
-    FormIni->LastRestore = m_context.Settings.value(SettingsLine::BackupFolder);
-    FormIni->EndDate = m_context.Settings.value(SettingsLine::Reserved9);
-    Platform::dialogs().exec(*FormIni);
+    m_ini->IniDatei = m_context.IniDatei;
+    m_ini->LastRestore = m_context.Settings.value(SettingsLine::BackupFolder);
+    m_ini->EndDate = m_context.Settings.value(SettingsLine::Reserved9);
+    Platform::dialogs().exec(*m_ini);
 }
 
 void TFormLizenz::Info1Click()
 {
-    AboutBox->setRelease(ReleaseNumber::ofThisBuild());
-    Platform::dialogs().exec(*AboutBox);
+    m_about->setRelease(ReleaseNumber::ofThisBuild());
+    Platform::dialogs().exec(*m_about);
 }
 
 // With both address fields empty the term of the last lookup is searched again.
 void TFormLizenz::ButtonPlzClick()
 {
-    FormPlz->DataPath = m_context.DatenPfad;
+    m_plz->DataPath = m_context.DatenPfad;
     const QString code = m_editor->fieldText(InvoiceLine::Plz);
     const QString town = m_editor->fieldText(InvoiceLine::City);
     if (!code.isEmpty())
-        FormPlz->SuchPlz = code;
+        m_plz->SuchPlz = code;
     else if (!town.isEmpty())
-        FormPlz->SuchPlz = town;
-    Platform::dialogs().exec(*FormPlz);
+        m_plz->SuchPlz = town;
+    Platform::dialogs().exec(*m_plz);
 }
 
 void TFormLizenz::closeEvent(QCloseEvent *event)

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "register/InvoiceListModel.h"
+#include "register/RecordSearch.h"
 #include "register/RecordSession.h"
 #include "settings/RunContext.h"
 
@@ -12,6 +14,9 @@ class QTimer;
 class RecordEditor;
 class TAboutBox;
 class TFormIni;
+class TFormAppListe;
+class TFormFrage;
+class TFormJahre;
 class TFormLogin;
 class TFormPlz;
 
@@ -33,12 +38,12 @@ public:
     QLabel &statusPanel(int number) const;
     QMenu &popupMenu() const { return *PopupMenu1; }
 
-    int LastHit = -1; // last search hit
+    RecordSearch &search() { return m_search; }
+    // The windows of search, lists and years, created after the main window.
+    void useRegisterWindows(TFormFrage &prompt, TFormAppListe &list, TFormJahre &years);
 
-    // The windows opened from the menu and the field buttons, set once they exist.
-    TAboutBox *AboutBox = nullptr;
-    TFormIni *FormIni = nullptr;
-    TFormPlz *FormPlz = nullptr;
+    // The about, settings and postal-code windows, created after the main window.
+    void useToolWindows(TAboutBox &about, TFormIni &settings, TFormPlz &postalCodes);
 
     // The start-up before the window appears; false when the program was ended (a failed login, an
     // unreadable settings file, a data folder that cannot be made).
@@ -53,6 +58,12 @@ public Q_SLOTS:
     void Onlinebanking1Click();
     void Info1Click();
     void ButtonPlzClick();
+    void Suchen1Click();
+    void Weitersuchen1Click();
+    void Jahrladen1Click();
+    void Alle1Click();
+    void Faellig1Click();
+    void Offen1Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -63,18 +74,28 @@ private:
     void setUpMenu();
     void setUpKeys();
     void connectEditor();
-    void connectToolWindows();
     void openSettingsWindow();
     void connectCreditorAndMail();
     bool settleDataFolder();
     // Ends the program when the start cannot go on safely; returns false for FormShow to hand on.
     bool endAtStart();
     void loadYearFile();
+    void showSearchHit(std::optional<qsizetype> hit);
+    void showList(InvoiceListModel::Kind kind);
+    void loadYear(const QString &year, const QString &path);
+    void connectAction(const char *name, void (TFormLizenz::*slot)());
 
     std::unique_ptr<Ui::TFormLizenz> ui;
     RunContext m_context;
     RecordSession m_session;
     RecordEditor *m_editor = nullptr;
+    RecordSearch m_search{m_session};
+    TFormFrage *m_prompt = nullptr;
+    TFormAppListe *m_list = nullptr;
+    TFormJahre *m_years = nullptr;
+    TAboutBox *m_about = nullptr;
+    TFormIni *m_ini = nullptr;
+    TFormPlz *m_plz = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QTimer *TimerAds = nullptr;
     QList<QLabel *> m_panels;

@@ -7,6 +7,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrinting.h"
 #include "platform/SystemClipboard.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemProcess.h"
@@ -47,7 +48,8 @@ int main(int argc, char *argv[])
     BrowserHelp help;
     SystemClipboard clipboard;
     DesktopPointerSynth pointer;
-    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard, &pointer});
+    QtPrinting printing;
+    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard, &pointer, &printing});
 
     // The lock lies in the data folder; a failure to make the folder is the start-up's to report.
     DataFolder::create(places.dataFolder());

@@ -1,7 +1,7 @@
 #include "documents/DocumentKey.h"
 
-#include "documents/AsciiFold.h"
 #include "platform/TextTrim.h"
+#include "register/AsciiCase.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ QString withoutBlanks(QString text)
 
 QString DocumentKey::of(const QString &creditorName, const QString &invoiceNumber)
 {
-    const QString creditor = TextTrim::trimmed(AsciiFold::lowered(creditorName)).left(kCreditorLength);
+    const QString creditor = TextTrim::trimmed(AsciiCase::lowered(creditorName)).left(kCreditorLength);
     return withoutBlanks(creditor) + withoutBlanks(TextTrim::trimmed(invoiceNumber));
 }
 

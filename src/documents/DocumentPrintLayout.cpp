@@ -19,18 +19,18 @@ QRect between(int left, int top, int right, int bottom)
 
 } // namespace
 
-DocumentPrintLayout::DocumentPrintLayout(const Page &page, const QList<int> &columnWidths, int lineHeight,
+DocumentPrintLayout::DocumentPrintLayout(const PageMetrics &page, const QList<int> &columnWidths, int lineHeight,
                                          qsizetype entries)
     : m_page(page)
-    , m_cmX((page.width + 2.0 * page.offsetX) / kPaperWidthCm)
-    , m_cmY((page.height + 2.0 * page.offsetY) / kPaperHeightUnits)
+    , m_cmX((page.printableWidth + 2.0 * page.offsetLeft) / kPaperWidthCm)
+    , m_cmY((page.printableHeight + 2.0 * page.offsetTop) / kPaperHeightUnits)
     , m_top(cmToY(2.5))
     , m_lineHeight(std::max(1, lineHeight))
     , m_entries(entries)
 {
     computeEdges(columnWidths);
     // However small the paper, every page holds at least one entry, so the page count stays finite.
-    m_rowsPerPage = std::max(1, qRound((page.height - 5 * m_cmY) / m_lineHeight));
+    m_rowsPerPage = std::max(1, qRound((page.printableHeight - 5 * m_cmY) / m_lineHeight));
     m_pages = std::max<qsizetype>(1, (entries + m_rowsPerPage - 1) / m_rowsPerPage);
 }
 
@@ -38,7 +38,7 @@ DocumentPrintLayout::DocumentPrintLayout(const Page &page, const QList<int> &col
 // last edge may land a pixel or two beside the right margin.
 void DocumentPrintLayout::computeEdges(const QList<int> &columnWidths)
 {
-    const int right = m_page.width - cmToX(0.1);
+    const int right = m_page.printableWidth - cmToX(0.1);
     const double sum = std::accumulate(columnWidths.cbegin(), columnWidths.cend(), 0.0);
     m_edges = {0};
     for (const int width : columnWidths) {
@@ -99,17 +99,17 @@ QString DocumentPrintLayout::pageLine(const QString &title, const QString &date,
 
 QPoint DocumentPrintLayout::pageLineAt(int textWidth) const
 {
-    return {m_page.width - cmToX(1.5) - 2 * (textWidth / 2), cmToY(0.5)};
+    return {m_page.printableWidth - cmToX(1.5) - 2 * (textWidth / 2), cmToY(0.5)};
 }
 
 bool DocumentPrintLayout::titleDrawn(int pageLineX, int titleWidth) const
 {
-    return pageLineX < (titleWidth + m_page.width) / 2 + cmToX(0.75);
+    return pageLineX < (titleWidth + m_page.printableWidth) / 2 + cmToX(0.75);
 }
 
 QPoint DocumentPrintLayout::titleAt(int titleWidth) const
 {
-    return {(m_page.width - titleWidth) / 2, cmToY(1.0)};
+    return {(m_page.printableWidth - titleWidth) / 2, cmToY(1.0)};
 }
 
 QRect DocumentPrintLayout::cellClip(int column, int row) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PageMetrics.h"
+
 #include <QList>
 #include <QLine>
 #include <QRect>
@@ -9,14 +11,8 @@
 // from the printable area's top left corner. Text widths come from the printer's font metrics.
 class DocumentPrintLayout {
 public:
-    struct Page {
-        int width;   // printable width W
-        int height;  // printable height H
-        int offsetX; // physical offsets of the printable area
-        int offsetY;
-    };
     // The column widths are those on screen; lineHeight is the height of a text line in the table font.
-    DocumentPrintLayout(const Page &page, const QList<int> &columnWidths, int lineHeight, qsizetype entries);
+    DocumentPrintLayout(const PageMetrics &page, const QList<int> &columnWidths, int lineHeight, qsizetype entries);
 
     double cmX() const { return m_cmX; }
     double cmY() const { return m_cmY; }
@@ -53,7 +49,7 @@ private:
     void computeEdges(const QList<int> &columnWidths);
     QRect columnClip(int column, int y) const;
 
-    Page m_page;
+    PageMetrics m_page;
     double m_cmX;
     double m_cmY;
     QList<int> m_edges;

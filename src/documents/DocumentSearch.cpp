@@ -1,6 +1,6 @@
 #include "documents/DocumentSearch.h"
 
-#include "documents/AsciiFold.h"
+#include "register/AsciiCase.h"
 
 void DocumentSearch::reset()
 {
@@ -11,7 +11,7 @@ void DocumentSearch::reset()
 
 void DocumentSearch::setTerm(const QString &term)
 {
-    m_term = AsciiFold::lowered(term);
+    m_term = AsciiCase::lowered(term);
     if (!m_term.isEmpty())
         m_lastHit = -1;
 }
@@ -21,7 +21,7 @@ std::optional<int> DocumentSearch::next(const QStringList &names)
     m_continue = false;
     if (!m_term.isEmpty()) {
         for (int row = m_lastHit + 1; row < names.size(); ++row) {
-            if (AsciiFold::lowered(names[row]).contains(m_term)) {
+            if (AsciiCase::contains(names[row], m_term)) {
                 m_lastHit = row;
                 m_continue = true;
                 return row;

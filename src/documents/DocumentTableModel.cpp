@@ -1,8 +1,8 @@
 #include "documents/DocumentTableModel.h"
 
-#include "documents/AsciiFold.h"
 #include "documents/DocumentPath.h"
 #include "platform/Regional.h"
+#include "register/AsciiCase.h"
 
 #include <QFileInfo>
 
@@ -51,13 +51,14 @@ void DocumentTableModel::sortBy(int column, Qt::SortOrder order)
 {
     m_sortColumn = column;
     m_sortOrder = order;
-    std::vector<QString> keys(m_rows.size());
+    std::vector<QString> texts(m_rows.size());
     for (int row = 0; row < rowCount(); ++row)
-        keys[row] = AsciiFold::lowered(textOf(row, column));
+        texts[row] = textOf(row, column);
     std::vector<int> positions(m_rows.size());
     std::iota(positions.begin(), positions.end(), 0);
     std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
-        return order == Qt::AscendingOrder ? keys[a] < keys[b] : keys[b] < keys[a];
+        const int comparison = AsciiCase::compare(texts[a], texts[b]);
+        return order == Qt::AscendingOrder ? comparison < 0 : comparison > 0;
     });
     Q_EMIT layoutAboutToBeChanged();
     QList<Row> sorted;

@@ -2,17 +2,19 @@
 
 #include "ui_TFormDocs.h"
 
+#include "documents/DocumentListPrintout.h"
 #include "documents/DocumentPath.h"
 #include "documents/TFormFInfo.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Platform.h"
+#include "register/TFormFrage.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QShowEvent>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QStatusBar>
 
 namespace {
@@ -23,9 +25,10 @@ const QString kReminder = QStringLiteral("Reminder");
 
 } // namespace
 
-TFormDocs::TFormDocs(TFormFInfo &fileInfo, QWidget *parent)
+TFormDocs::TFormDocs(TFormFrage &prompt, TFormFInfo &fileInfo, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , ui(std::make_unique<Ui::TFormDocs>())
+    , m_prompt(prompt)
     , m_fileInfo(fileInfo)
 {
     ui->setupUi(this);
@@ -180,18 +183,13 @@ void TFormDocs::SearchOnKey()
 void TFormDocs::search()
 {
     if (m_search.needsTerm())
-        m_search.setTerm(askSearchTerm());
+        m_search.setTerm(m_prompt.ask());
     const std::optional<int> hit = m_search.next(m_model.shownNames());
     if (hit)
         selectRow(*hit);
     else
         Platform::dialogs().captionedMessage(kReminder, QStringLiteral("Kein (weiterer) Treffer!"),
                                              Dialogs::Icon::Information);
-}
-
-QString TFormDocs::askSearchTerm()
-{
-    return {};
 }
 
 void TFormDocs::HelpKey()
@@ -201,6 +199,23 @@ void TFormDocs::HelpKey()
 
 void TFormDocs::ButtonPrintClick()
 {
+    const DocumentListPrintout printout(m_model, columnWidths());
+    if (Platform::dialogs().captionedQuestion(kReminder, QStringLiteral("Als PDF speichern?"))) {
+        printout.printToPdf(DatenPfad + QStringLiteral("listedocs.pdf"));
+        return;
+    }
+    printout.printOnPaper([this](const QString &printer) {
+        showPanelText(QStringLiteral("Druckvorgang mit %1 gestartet.").arg(printer));
+    });
+    showPanelText(PanelText);
+}
+
+QList<int> TFormDocs::columnWidths() const
+{
+    QList<int> widths;
+    for (int column = 0; column < DocumentTableModel::ColumnCount; ++column)
+        widths.append(ui->ListDocs->header()->sectionSize(column));
+    return widths;
 }
 
 int TFormDocs::selectedRow() const

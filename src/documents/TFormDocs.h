@@ -9,6 +9,7 @@
 
 class QLabel;
 class TFormFInfo;
+class TFormFrage;
 
 namespace Ui {
 class TFormDocs;
@@ -21,7 +22,7 @@ class TFormDocs final : public QDialog {
 
 public:
     // The file information window comes after this one in the creation order; only its reference is kept.
-    TFormDocs(TFormFInfo &fileInfo, QWidget *parent = nullptr);
+    TFormDocs(TFormFrage &prompt, TFormFInfo &fileInfo, QWidget *parent = nullptr);
     ~TFormDocs() override;
 
     QString Unternehmen; // the document key, set by the opener
@@ -58,11 +59,12 @@ private:
     int selectedRow() const;
     void selectRow(int row);
     void search();
-    QString askSearchTerm();
     void showPanelText(const QString &text);
     void paintPanel();
+    QList<int> columnWidths() const;
 
     std::unique_ptr<Ui::TFormDocs> ui;
+    TFormFrage &m_prompt;
     TFormFInfo &m_fileInfo;
     DocumentList m_list;
     DocumentTableModel m_model;

@@ -32,3 +32,4 @@ Process &Platform::process() { return installed(s_services.process, "Process"); 
 Help &Platform::help() { return installed(s_services.help, "Help"); }
 Clipboard &Platform::clipboard() { return installed(s_services.clipboard, "Clipboard"); }
 PointerSynth &Platform::pointerSynth() { return installed(s_services.pointerSynth, "PointerSynth"); }
+Printing &Platform::printing() { return installed(s_services.printing, "Printing"); }

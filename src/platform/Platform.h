@@ -6,6 +6,7 @@ class Dialogs;
 class Help;
 class Places;
 class PointerSynth;
+class Printing;
 class Process;
 class Shell;
 
@@ -21,6 +22,7 @@ public:
         Help *help = nullptr;
         Clipboard *clipboard = nullptr;
         PointerSynth *pointerSynth = nullptr;
+        Printing *printing = nullptr;
     };
 
     // Returns the services that were in force, so a caller can put them back.
@@ -34,6 +36,7 @@ public:
     static Help &help();
     static Clipboard &clipboard();
     static PointerSynth &pointerSynth();
+    static Printing &printing();
 
 private:
     static Services s_services;

@@ -6,6 +6,9 @@
 #include "documents/TFormFInfo.h"
 #include "payments/TFormQR.h"
 #include "register/RecordEditor.h"
+#include "register/TFormAppListe.h"
+#include "register/TFormFrage.h"
+#include "register/TFormJahre.h"
 #include "settings/TFormLogin.h"
 
 #include <QApplication>
@@ -13,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -72,6 +76,35 @@ int main(int argc, char *argv[])
     trigger("Info1");
     BackupPictures::save(doubles, windows.backup(), windows.main(), folder);
 
+    TFormFrage prompt;
+    prompt.show();
+    QTest::keyClicks(prompt.findChild<QLineEdit *>(QStringLiteral("EditInput")), QStringLiteral("Stadtwerke"));
+    QTest::qWait(50);
+    prompt.grab().save(folder + QStringLiteral("/search-prompt.png"));
+
+    TFormJahre years;
+    years.ListeJahre().addItems({QStringLiteral("2022"), QStringLiteral("2023"), QStringLiteral("2024")});
+    years.show();
+    years.ListeJahre().setCurrentRow(1);
+    QTest::qWait(50);
+    years.grab().save(folder + QStringLiteral("/years.png"));
+
+    QByteArray listYear;
+    for (int i = 1; i <= 30; ++i)
+        listYear += "Rechnung;01.02.2024;" + QByteArray::number(i * 37 % 500) + ",50;14;"
+                  + QByteArray::number(i % 28 + 1) + ".03.2024;RE-" + QByteArray::number(1000 + i)
+                  + ";Wartung Heizung " + QByteArray::number(i) + ";Firma M\xFCller & S\xF6hne " + QByteArray::number(i)
+                  + ";post@firma.de;;;;;DE;;;;;;;Offen\r\n";
+    RecordSession listSession;
+    listSession.setPath(doubles.places.putFile(QStringLiteral("2023rech.csv"), listYear));
+    listSession.load();
+    TFormAppListe list(listSession, prompt);
+    list.model().build(InvoiceListModel::Kind::All, doubles.clock.today());
+    list.show();
+    list.MyListColumnClick(InvoiceListModel::DueDate);
+    QTest::qWait(50);
+    list.grab().save(folder + QStringLiteral("/invoice-list.png"));
+
     const QString documents = doubles.places.root() + QStringLiteral("/Belege/");
     QDir().mkpath(documents);
     QStringList lines;
@@ -84,7 +117,7 @@ int main(int argc, char *argv[])
     lines.insert(2, documents + QStringLiteral("Vertrag.pdf"));
     doubles.places.putFile(QStringLiteral("stadtwRE202417.dat"), (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8().prepend("\xEF\xBB\xBF"));
     TFormFInfo info;
-    TFormDocs docs(info);
+    TFormDocs docs(prompt, info);
     docs.Unternehmen = QStringLiteral("stadtwRE202417");
     docs.DatenPfad = doubles.places.dataFolder();
     docs.show();

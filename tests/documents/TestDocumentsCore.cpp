@@ -309,7 +309,7 @@ void TestDocumentsCore::sizes()
 }
 
 // 21 cm of 100 pixels across, 28.215 units of 200 pixels down, lines of 40 pixels.
-const DocumentPrintLayout::Page kKnownPage{2060, 5603, 20, 20};
+const PageMetrics kKnownPage{2060, 5603, 20, 20};
 const QList<int> kScreenWidths{10, 50, 400, 100};
 
 void TestDocumentsCore::layoutOfAKnownPage()
@@ -351,9 +351,9 @@ void TestDocumentsCore::layoutPagesAndGrid()
     QFETCH(int, rows);
     QFETCH(int, pages);
     QFETCH(QList<int>, lastGrid);
-    DocumentPrintLayout::Page page = kKnownPage;
-    page.height = height;
-    page.offsetY = (5643 - height) / 2; // the same cmY, so the top stays at 500
+    PageMetrics page = kKnownPage;
+    page.printableHeight = height;
+    page.offsetTop = (5643 - height) / 2; // the same cmY, so the top stays at 500
     const DocumentPrintLayout layout(page, kScreenWidths, 40, entries);
     QCOMPARE(layout.rowsPerPage(), rows);
     QCOMPARE(layout.pages(), pages);

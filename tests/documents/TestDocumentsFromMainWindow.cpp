@@ -18,10 +18,10 @@ class TestDocumentsFromMainWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void addSortDeleteAndOpen();
+    void addSortDeleteOpenAndPrint();
 };
 
-void TestDocumentsFromMainWindow::addSortDeleteAndOpen()
+void TestDocumentsFromMainWindow::addSortDeleteOpenAndPrint()
 {
     WindowDoubles doubles;
     QStringList fields(InvoiceLine::kFieldCount);
@@ -37,6 +37,7 @@ void TestDocumentsFromMainWindow::addSortDeleteAndOpen()
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("12345") == 5);
         doubles.dialogs.inputs.enqueue(file.fileName());
     }
+    doubles.dialogs.answers.enqueue(true); // as PDF
     AppWindows windows;
     QVERIFY(windows.start());
 
@@ -56,6 +57,7 @@ void TestDocumentsFromMainWindow::addSortDeleteAndOpen()
         click("ToolButtonDel");
         list->setCurrentIndex(list->model()->index(0, 2));
         click("ToolButtonShow");
+        click("ButtonPrint");
     });
     doubles.dialogs.windowHandlers.enqueue([&](QDialog &info) {
         for (const char *name : {"LabelName", "LabelSize"})
@@ -69,12 +71,14 @@ void TestDocumentsFromMainWindow::addSortDeleteAndOpen()
     QCOMPARE(shownAfterSort, QStringList({u"Abschlag.pdf"_s, u"Zählerstand.jpg"_s}));
     QCOMPARE(doubles.places.fileBytes(u"stadtwRE202417.dat"_s), meter);
     QCOMPARE(infoLabels, QStringList({u"Zählerstand.jpg"_s, u"5 Bytes"_s}));
-    QCOMPARE(doubles.shell.calls, QStringList{u"open "_s + folder + u"Zählerstand.jpg"_s});
+    QCOMPARE(doubles.shell.calls, QStringList({u"open "_s + folder + u"Zählerstand.jpg"_s,
+                                               u"open "_s + doubles.places.dataFolder() + u"listedocs.pdf"_s}));
     QStringList shown;
     for (const ScriptedDialogs::Box &box : doubles.dialogs.log)
         shown.append(box.kind + u' ' + box.caption);
     QCOMPARE(shown, QStringList({u"window Rechnungsdokumente"_s, u"openFile Dokument auswählen"_s,
-                                 u"openFile Dokument auswählen"_s, u"window Datei-Info"_s}));
+                                 u"openFile Dokument auswählen"_s, u"window Datei-Info"_s,
+                                 u"question Reminder"_s}));
 }
 
 QTEST_MAIN(TestDocumentsFromMainWindow)

@@ -1,11 +1,11 @@
-#include "WindowDoubles.h"
-#include "documents/TFormDocs.h"
-#include "documents/TFormFInfo.h"
+#include "DocumentsWindowFixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -34,97 +34,53 @@ private Q_SLOTS:
     void sortSurvivesReopeningAndListShowsFileOrder();
     void fileInformationShowsAndOpens_data();
     void fileInformationShowsAndOpens();
+    void searchAsksThenGoesOn();
     void helpKey();
 
 private:
-    QString document(const QString &name, qint64 size = 1) const;
-    void putList(const QStringList &lines) const;
-    QByteArray listBytes() const { return m_doubles->places.fileBytes(u"key.dat"_s); }
-    // Shows the documents window with handler acting on it; windows opened from it take the handlers after.
-    void showDocs(const std::function<void()> &handler, const QList<ScriptedDialogs::WindowHandler> &then = {});
-    void click(const char *name) const;
-    void select(const QString &shownName) const;
     // The boxes shown, without our own windows.
     QList<ScriptedDialogs::Box> boxes() const;
-    QStringList shownNames() const { return m_docs->entries().shownNames(); }
-    QTreeView &list() const { return *m_docs->findChild<QTreeView *>(u"ListDocs"_s); }
+    void select(const QString &shownName) const;
+    QStringList shownNames() const { return m_f->docs.entries().shownNames(); }
 
-    std::unique_ptr<WindowDoubles> m_doubles;
-    std::unique_ptr<TFormFInfo> m_info;
-    std::unique_ptr<TFormDocs> m_docs;
+    std::unique_ptr<DocumentsWindowFixture> m_f;
 };
 
 void TestDocumentsWindow::init()
 {
-    m_doubles = std::make_unique<WindowDoubles>();
-    QVERIFY(QDir().mkpath(m_doubles->places.dataFolder()));
-    m_info = std::make_unique<TFormFInfo>();
-    m_docs = std::make_unique<TFormDocs>(*m_info);
-    m_docs->Unternehmen = u"key"_s;
-    m_docs->DatenPfad = m_doubles->places.dataFolder();
+    m_f = std::make_unique<DocumentsWindowFixture>();
 }
 
 void TestDocumentsWindow::cleanup()
 {
-    m_docs.reset();
-    m_info.reset();
-    m_doubles.reset();
-}
-
-QString TestDocumentsWindow::document(const QString &name, qint64 size) const
-{
-    const QString folder = m_doubles->places.root() + u"/Belege/"_s;
-    QDir().mkpath(folder);
-    QFile file(folder + name);
-    if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
-        qFatal("cannot write the document %s", qPrintable(file.fileName()));
-    return file.fileName();
-}
-
-void TestDocumentsWindow::putList(const QStringList &lines) const
-{
-    m_doubles->places.putFile(u"key.dat"_s, (lines.join(u"\r\n"_s) + u"\r\n"_s).toLatin1());
-}
-
-void TestDocumentsWindow::showDocs(const std::function<void()> &handler,
-                                   const QList<ScriptedDialogs::WindowHandler> &then)
-{
-    m_doubles->dialogs.windowHandlers.enqueue([handler](QDialog &) { handler(); });
-    for (const ScriptedDialogs::WindowHandler &next : then)
-        m_doubles->dialogs.windowHandlers.enqueue(next);
-    Platform::dialogs().exec(*m_docs);
+    m_f.reset();
 }
 
 QList<ScriptedDialogs::Box> TestDocumentsWindow::boxes() const
 {
-    QList<ScriptedDialogs::Box> shown = m_doubles->dialogs.log;
+    QList<ScriptedDialogs::Box> shown = m_f->doubles.dialogs.log;
     shown.removeIf([](const ScriptedDialogs::Box &box) { return box.kind == u"window"_s; });
     return shown;
-}
-
-void TestDocumentsWindow::click(const char *name) const
-{
-    m_docs->findChild<QToolButton *>(QLatin1String(name))->click();
 }
 
 void TestDocumentsWindow::select(const QString &shownName) const
 {
     const int row = static_cast<int>(shownNames().indexOf(shownName));
     QVERIFY(row >= 0);
-    list().setCurrentIndex(m_docs->entries().index(row, DocumentTableModel::Name));
+    m_f->list().setCurrentIndex(m_f->docs.entries().index(row, DocumentTableModel::Name));
 }
 
 // Nothing is selected after a load, so delete and open do nothing until the user picks an entry.
 void TestDocumentsWindow::loadWarnsOnceAboutMissingDocuments()
 {
-    putList({document(u"a.pdf"_s), u"/weg/b.pdf"_s, QString()});
-    const QByteArray before = listBytes();
-    showDocs([this] {
-        list().setFocus();
-        click("ToolButtonDel");
-        click("ToolButtonShow");
+    m_f->putList({m_f->document(u"a.pdf"_s), u"/weg/b.pdf"_s, QString()});
+    const QByteArray before = m_f->listBytes();
+    m_f->show([this] {
+        m_f->list().setFocus();
+        m_f->click("ToolButtonDel");
+        m_f->click("ToolButtonShow");
     });
-    QCOMPARE(listBytes(), before);
+    QCOMPARE(m_f->listBytes(), before);
     QCOMPARE(boxes().size(), 1);
     QCOMPARE(boxes().first().kind, u"warning"_s);
     QCOMPARE(boxes().first().text, kMissingWarning);
@@ -133,17 +89,17 @@ void TestDocumentsWindow::loadWarnsOnceAboutMissingDocuments()
 
 void TestDocumentsWindow::addAppendsSavesAndReloads()
 {
-    const QString a = document(u"a.pdf"_s);
-    const QString umlaut = document(u"Müll.pdf"_s);
+    const QString a = m_f->document(u"a.pdf"_s);
+    const QString umlaut = m_f->document(u"Müll.pdf"_s);
     for (const std::optional<QString> &choice : {std::optional(a), std::optional<QString>(), std::optional(umlaut), std::optional(a)})
-        m_doubles->dialogs.inputs.enqueue(choice);
-    showDocs([this] {
-        click("ButtonOpen");
-        click("ButtonOpen"); // cancelled
-        click("ButtonOpen");
-        click("ButtonOpen"); // the same file again
+        m_f->doubles.dialogs.inputs.enqueue(choice);
+    m_f->show([this] {
+        m_f->click("ButtonOpen");
+        m_f->click("ButtonOpen"); // cancelled
+        m_f->click("ButtonOpen");
+        m_f->click("ButtonOpen"); // the same file again
     });
-    QCOMPARE(listBytes(), (a + u"\r\n"_s).toLatin1() + umlaut.toLatin1().replace("\xC3\xBC", "\xFC") + "\r\n"
+    QCOMPARE(m_f->listBytes(), (a + u"\r\n"_s).toLatin1() + umlaut.toLatin1().replace("\xC3\xBC", "\xFC") + "\r\n"
                               + (a + u"\r\n"_s).toLatin1());
     QCOMPARE(shownNames(), QStringList({u"a.pdf"_s, u"Müll.pdf"_s, u"a.pdf"_s}));
     QCOMPARE(boxes().first().text, u"|"_s); // no filter, no start folder
@@ -152,12 +108,12 @@ void TestDocumentsWindow::addAppendsSavesAndReloads()
 
 void TestDocumentsWindow::saveConfirms()
 {
-    showDocs([this] { click("ButtonSave"); });
-    QCOMPARE(m_doubles->dialogs.log.last().kind, u"captioned information"_s);
-    QCOMPARE(m_doubles->dialogs.log.last().caption, u"Reminder"_s);
-    QCOMPARE(m_doubles->dialogs.lastText(), u"Dokumentdaten gespeichert"_s);
-    QCOMPARE(listBytes(), QByteArray(""));
-    QVERIFY(QFile::exists(m_doubles->places.dataFolder() + u"key.dat"_s));
+    m_f->show([this] { m_f->click("ButtonSave"); });
+    QCOMPARE(m_f->doubles.dialogs.log.last().kind, u"captioned information"_s);
+    QCOMPARE(m_f->doubles.dialogs.log.last().caption, u"Reminder"_s);
+    QCOMPARE(m_f->doubles.dialogs.lastText(), u"Dokumentdaten gespeichert"_s);
+    QCOMPARE(m_f->listBytes(), QByteArray(""));
+    QVERIFY(QFile::exists(m_f->doubles.places.dataFolder() + u"key.dat"_s));
 }
 
 void TestDocumentsWindow::actionsHitTheEntrysOwnLine_data()
@@ -183,27 +139,27 @@ void TestDocumentsWindow::actionsHitTheEntrysOwnLine()
     QFETCH(QString, entry);
     QFETCH(bool, remove);
     QFETCH(QString, outcome);
-    putList({document(u"data.pdf"_s), document(u"a.pdf"_s), u"/weg/c.pdf"_s});
+    m_f->putList({m_f->document(u"data.pdf"_s), m_f->document(u"a.pdf"_s), u"/weg/c.pdf"_s});
     QString opened;
     QList<ScriptedDialogs::WindowHandler> info;
     if (outcome != u"warning"_s && !remove)
-        info.append([&opened, this](QDialog &) { opened = m_info->link(); });
-    showDocs(
+        info.append([&opened, this](QDialog &) { opened = m_f->info.link(); });
+    m_f->show(
         [&, this] {
             for (const int column : clicks)
-                list().header()->sectionClicked(column);
+                m_f->list().header()->sectionClicked(column);
             select(entry);
-            click(remove ? "ToolButtonDel" : "ToolButtonShow");
+            m_f->click(remove ? "ToolButtonDel" : "ToolButtonShow");
         },
         info);
     if (remove) {
         QStringList names;
-        for (const QString &line : m_docs->lines())
+        for (const QString &line : m_f->docs.lines())
             names.append(QFileInfo(line).exists() ? QFileInfo(line).fileName() : u"[*** %1 ***]"_s.arg(QFileInfo(line).fileName()));
         QCOMPARE(names.join(u' '), outcome);
-        QCOMPARE(QString::fromLatin1(listBytes()), m_docs->lines().join(u"\r\n"_s) + u"\r\n"_s);
+        QCOMPARE(QString::fromLatin1(m_f->listBytes()), m_f->docs.lines().join(u"\r\n"_s) + u"\r\n"_s);
     } else if (outcome == u"warning"_s) {
-        QCOMPARE(m_doubles->dialogs.lastText(), u"Diese Datei ist nicht mehr vorhanden oder wurde verschoben!"_s);
+        QCOMPARE(m_f->doubles.dialogs.lastText(), u"Diese Datei ist nicht mehr vorhanden oder wurde verschoben!"_s);
     } else {
         QCOMPARE(QFileInfo(opened).fileName(), outcome);
     }
@@ -224,36 +180,36 @@ void TestDocumentsWindow::failedWritesChangeNothingOnScreen()
 {
     QFETCH(QString, key);
     QFETCH(QString, button);
-    const QString a = document(u"a.pdf"_s);
-    putList({a});
-    m_docs->Unternehmen = key;
+    const QString a = m_f->document(u"a.pdf"_s);
+    m_f->putList({a});
+    m_f->docs.Unternehmen = key;
     if (button == u"ButtonOpen"_s)
-        m_doubles->dialogs.inputs.enqueue(document(u"b.pdf"_s));
+        m_f->doubles.dialogs.inputs.enqueue(m_f->document(u"b.pdf"_s));
     QStringList before;
-    showDocs([&, this] {
+    m_f->show([&, this] {
         before = shownNames();
-        const QString listFile = m_doubles->places.dataFolder() + u"key.dat"_s;
+        const QString listFile = m_f->doubles.places.dataFolder() + u"key.dat"_s;
         QVERIFY(QFile::remove(listFile));
         QVERIFY(QDir().mkpath(listFile));
         if (!before.isEmpty())
             select(u"a.pdf"_s);
-        click(qPrintable(button));
+        m_f->click(qPrintable(button));
     });
-    QCOMPARE(m_doubles->dialogs.log.last().kind, u"error"_s);
-    QVERIFY2(m_doubles->dialogs.lastText().contains(u"kann nicht erstellt werden."_s),
-             qPrintable(m_doubles->dialogs.lastText()));
+    QCOMPARE(m_f->doubles.dialogs.log.last().kind, u"error"_s);
+    QVERIFY2(m_f->doubles.dialogs.lastText().contains(u"kann nicht erstellt werden."_s),
+             qPrintable(m_f->doubles.dialogs.lastText()));
     QCOMPARE(shownNames(), before);
-    QCOMPARE(QDir(m_doubles->places.dataFolder()).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(m_f->doubles.places.dataFolder()).entryList(QDir::Files), QStringList());
 }
 
 void TestDocumentsWindow::sortSurvivesReopeningAndListShowsFileOrder()
 {
-    putList({document(u"b.pdf"_s), document(u"a.pdf"_s), document(u"c.pdf"_s)});
-    showDocs([this] { list().header()->sectionClicked(2); });
+    m_f->putList({m_f->document(u"b.pdf"_s), m_f->document(u"a.pdf"_s), m_f->document(u"c.pdf"_s)});
+    m_f->show([this] { m_f->list().header()->sectionClicked(2); });
     QCOMPARE(shownNames(), QStringList({u"a.pdf"_s, u"b.pdf"_s, u"c.pdf"_s}));
-    showDocs([this] { list().header()->sectionClicked(2); });
+    m_f->show([this] { m_f->list().header()->sectionClicked(2); });
     QCOMPARE(shownNames(), QStringList({u"c.pdf"_s, u"b.pdf"_s, u"a.pdf"_s}));
-    showDocs([] {});
+    m_f->show([] {});
     QCOMPARE(shownNames(), QStringList({u"b.pdf"_s, u"a.pdf"_s, u"c.pdf"_s}));
 }
 
@@ -272,14 +228,14 @@ void TestDocumentsWindow::fileInformationShowsAndOpens()
     QFETCH(bool, vanishes);
     QFETCH(bool, shellSucceeds);
     QFETCH(QString, box);
-    m_doubles->shell.succeeds = shellSucceeds;
-    const QString path = document(u"Rechnung 7.pdf"_s, 2345678);
-    putList({path});
+    m_f->doubles.shell.succeeds = shellSucceeds;
+    const QString path = m_f->document(u"Rechnung 7.pdf"_s, 2345678);
+    m_f->putList({path});
     QStringList labels;
     bool closed = false;
-    showDocs([this] {
+    m_f->show([this] {
         select(u"Rechnung 7.pdf"_s);
-        click("ToolButtonShow");
+        m_f->click("ToolButtonShow");
     },
              {[&](QDialog &window) {
                  for (const char *name : {"LabelName", "LabelPfad", "LabelSize", "LabelLink"})
@@ -293,15 +249,49 @@ void TestDocumentsWindow::fileInformationShowsAndOpens()
              }});
     QCOMPARE(labels, QStringList({u"Rechnung 7.pdf"_s, QFileInfo(path).path() + u"/"_s, u"2,35 MB"_s, path}));
     QVERIFY(closed);
-    QCOMPARE(m_doubles->shell.calls, vanishes ? QStringList() : QStringList{u"open "_s + path});
+    QCOMPARE(m_f->doubles.shell.calls, vanishes ? QStringList() : QStringList{u"open "_s + path});
     QCOMPARE(boxes().isEmpty(), box.isEmpty());
     QVERIFY(box.isEmpty() || boxes().first().text.endsWith(box));
 }
 
+// The button asks, F3 and the button go on after a hit, a miss ends the search; the next opening starts
+// without a term.
+void TestDocumentsWindow::searchAsksThenGoesOn()
+{
+    m_f->putList({m_f->document(u"Rechnung 1.pdf"_s), m_f->document(u"Mahnung.pdf"_s), m_f->document(u"Rechnung 2.pdf"_s)});
+    QStringList selected;
+    const auto noteSelection = [&selected, this] {
+        const QModelIndexList rows = m_f->list().selectionModel()->selectedRows();
+        selected.append(rows.isEmpty() ? u"-"_s : m_f->docs.entries().nameOf(rows.first().row()));
+    };
+    const auto typeTerm = [](QDialog &prompt) {
+        QTest::keyClicks(prompt.findChild<QLineEdit *>(u"EditInput"_s), u"RECHNUNG"_s);
+        prompt.findChild<QPushButton *>(u"ButtonSave"_s)->click();
+    };
+    m_f->show(
+        [&, this] {
+            m_f->click("ButtonFind");
+            noteSelection();
+            m_f->docs.activateWindow(); // back from the prompt, as the desktop does it
+            QVERIFY(QTest::qWaitForWindowActive(&m_f->docs));
+            QTest::keyClick(&m_f->list(), Qt::Key_F3);
+            noteSelection();
+            m_f->click("ButtonFind");
+        },
+        {typeTerm});
+    QCOMPARE(selected, QStringList({u"Rechnung 1.pdf"_s, u"Rechnung 2.pdf"_s}));
+    QCOMPARE(boxes().size(), 1);
+    QCOMPARE(boxes().first().kind + u' ' + boxes().first().caption, u"captioned information Reminder"_s);
+    QCOMPARE(boxes().first().text, u"Kein (weiterer) Treffer!"_s);
+
+    m_f->show([this] { QTest::keyClick(&m_f->list(), Qt::Key_F3); });
+    QCOMPARE(boxes().size(), 2); // no prompt, nothing found
+}
+
 void TestDocumentsWindow::helpKey()
 {
-    showDocs([this] { QTest::keyClick(&list(), Qt::Key_F1); });
-    QCOMPARE(m_doubles->help.contexts, QList<int>{0});
+    m_f->show([this] { QTest::keyClick(&m_f->list(), Qt::Key_F1); });
+    QCOMPARE(m_f->doubles.help.contexts, QList<int>{0});
 }
 
 QTEST_MAIN(TestDocumentsWindow)

@@ -9,6 +9,10 @@ WindowDoubles::WindowDoubles()
 {
     loadAppResources();
     dialogs.windowRunner = [this](QDialog &dialog) { return runWindow(dialog); };
+    // Adds printing to the doubles in force; the services before them come back when PlatformDoubles goes.
+    Platform::Services services = Platform::install({});
+    services.printing = &printing;
+    Platform::install(services);
 }
 
 int WindowDoubles::runWindow(QDialog &dialog)

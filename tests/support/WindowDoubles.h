@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PdfPrinting.h"
 #include "PlatformDoubles.h"
 
 // The platform doubles for tests of windows: our own modal windows are shown offscreen, the test's
@@ -7,6 +8,8 @@
 class WindowDoubles final : public PlatformDoubles {
 public:
     WindowDoubles();
+
+    PdfPrinting printing;
 
 private:
     int runWindow(QDialog &dialog);
