@@ -6,16 +6,9 @@
 #include "PlatformDoubles.h"
 #include "RatioReporter.h"
 #include "app/AppWindows.h"
-#include "platform/BrowserHelp.h"
-#include "platform/DesktopPlaces.h"
-#include "platform/DesktopShell.h"
+#include "app/DesktopServices.h"
 #include "platform/InstanceLock.h"
-#include "platform/QtDialogs.h"
-#include "platform/SystemClipboard.h"
-#include "platform/SystemClock.h"
-#include "platform/SystemProcess.h"
 #include "settings/DataFolder.h"
-#include "AppResources.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,19 +58,10 @@ int showBareWindow(int argc, char **argv)
 int startProgram(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    loadAppResources();
-    QApplication::setApplicationName(QStringLiteral("zettmar"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
-    QtDialogs dialogs;
-    DesktopShell shell;
-    DesktopPlaces places;
-    SystemClock clock;
-    SystemProcess process;
-    BrowserHelp help;
-    SystemClipboard clipboard;
-    Platform::install({&dialogs, &shell, &places, &clock, &process, &help, &clipboard});
-    DataFolder::create(places.dataFolder());
-    InstanceLock lock(places.dataFolder());
+    DesktopServices services;
+    const QString dataFolder = services.places().dataFolder();
+    DataFolder::create(dataFolder);
+    InstanceLock lock(dataFolder);
     AppWindows windows;
     if (!lock.admit() || !windows.start())
         return 1;

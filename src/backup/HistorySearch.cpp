@@ -1,12 +1,13 @@
 #include "backup/HistorySearch.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/TextTrim.h"
 
 bool HistorySearch::setTerm(const QString &entered)
 {
     if (TextTrim::trimmed(entered).isEmpty())
         return false;
-    m_term = foldCase(entered);
+    m_term = AsciiCase::lowered(entered);
     return true;
 }
 
@@ -20,7 +21,7 @@ std::optional<HistorySearch::Hit> HistorySearch::findNext(const QString &text)
 {
     if (m_term.isEmpty())
         return std::nullopt;
-    const qsizetype found = foldCase(text).indexOf(m_term, m_start);
+    const qsizetype found = AsciiCase::lowered(text).indexOf(m_term, m_start);
     if (found < 0)
         return std::nullopt;
     m_start = found + m_term.size();
@@ -31,14 +32,4 @@ void HistorySearch::reset()
 {
     m_term.clear();
     m_start = 0;
-}
-
-QString HistorySearch::foldCase(const QString &text)
-{
-    QString folded = text;
-    for (QChar &character : folded) {
-        if (character >= QLatin1Char('A') && character <= QLatin1Char('Z'))
-            character = QChar(character.unicode() + ('a' - 'A'));
-    }
-    return folded;
 }

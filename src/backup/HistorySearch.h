@@ -21,8 +21,6 @@ public:
     std::optional<Hit> findNext(const QString &text);
     void reset();
 
-    static QString foldCase(const QString &text);
-
 private:
     QString m_term;
     qsizetype m_start = 0;

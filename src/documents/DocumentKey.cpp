@@ -1,7 +1,7 @@
 #include "documents/DocumentKey.h"
 
 #include "platform/TextTrim.h"
-#include "register/AsciiCase.h"
+#include "platform/AsciiCase.h"
 
 namespace {
 

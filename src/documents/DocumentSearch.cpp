@@ -1,6 +1,6 @@
 #include "documents/DocumentSearch.h"
 
-#include "register/AsciiCase.h"
+#include "platform/AsciiCase.h"
 
 void DocumentSearch::reset()
 {

@@ -2,7 +2,7 @@
 
 #include "documents/DocumentPath.h"
 #include "platform/Regional.h"
-#include "register/AsciiCase.h"
+#include "platform/AsciiCase.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,7 @@
 
 #include "platform/Regional.h"
 #include "platform/TextTrim.h"
-#include "register/AsciiCase.h"
+#include "platform/AsciiCase.h"
 #include "register/InvoiceLine.h"
 #include "register/ListTotal.h"
 #include "register/RecordSession.h"

@@ -7,6 +7,7 @@
 #include "backup/EntryPath.h"
 #include "backup/HistorySearch.h"
 #include "backup/RestoreStaging.h"
+#include "platform/AsciiCase.h"
 
 #include <QDir>
 #include <QFile>
@@ -406,7 +407,7 @@ void TestBackupCore::searchesHistory()
     HistorySearch search;
     QVERIFY(!search.setTerm(QStringLiteral(" \t")));
     QVERIFY(search.setTerm(entered));
-    QCOMPARE(search.term(), HistorySearch::foldCase(entered));
+    QCOMPARE(search.term(), AsciiCase::lowered(entered));
     std::optional<HistorySearch::Hit> hit = search.findFirst(text);
     for (int i = 1; i < searches; ++i)
         hit = search.findNext(text);

@@ -1,5 +1,5 @@
 #include "PlatformDoubles.h"
-#include "register/AsciiCase.h"
+#include "platform/AsciiCase.h"
 #include "register/InvoiceLine.h"
 #include "register/RecordSearch.h"
 #include "register/RecordSession.h"

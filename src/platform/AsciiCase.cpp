@@ -1,4 +1,4 @@
-#include "register/AsciiCase.h"
+#include "platform/AsciiCase.h"
 
 QString AsciiCase::lowered(QStringView text)
 {
