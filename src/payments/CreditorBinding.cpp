@@ -62,7 +62,10 @@ void CreditorBinding::pasteHeld(const QStringList &texts)
 // A multi-line address from the clipboard must stay one line of the name.
 void CreditorBinding::pasteClipboardIntoName()
 {
-    m_editor.field(InvoiceLine::Name).insert(TextTrim::blankControls(Platform::clipboard().text()));
+    const QString text = TextTrim::blankControls(Platform::clipboard().text());
+    // An empty insert still reports an edit; nothing was taken over.
+    if (!text.isEmpty())
+        m_editor.field(InvoiceLine::Name).insert(text);
 }
 
 void CreditorBinding::SpeedButton1Click()
