@@ -16,7 +16,7 @@ public:
     // Incomplete: a record without creditor name or e-mail. Refused: a record that cannot be stored as it
     // is. Whatever was not stored stays on screen with its input, so nothing typed is lost.
     enum class Outcome { Done, Incomplete, Refused, ReadFailed, WriteFailed };
-    struct [[nodiscard]] Result {
+    struct Result {
         Outcome outcome = Outcome::Done;
         QString message; // for the user, when not done
         [[nodiscard]] bool done() const { return outcome == Outcome::Done; }
