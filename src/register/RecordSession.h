@@ -53,8 +53,8 @@ public:
     // Back to the state before any year is loaded: first position, no flags.
     void reset();
 
-    // Stores the 21 trimmed field texts at the current index, or appends them for a new record. Characters
-    // below code 32 are stored as blanks.
+    // Stores the 21 field texts at the current index, or appends them for a new record. Control
+    // characters are stored as blanks, and every value trimmed.
     Result store(const QStringList &fields);
     // Removes the current record and goes back to the first.
     Result removeCurrent();
@@ -64,6 +64,8 @@ public:
 Q_SIGNALS:
     void listChanged();
     void currentIndexChanged(qsizetype index);
+    // A stored record took the place of an earlier one; both lines as the file holds them.
+    void recordReplaced(const QString &previousLine, const QString &storedLine);
 
 private:
     Result writeOrUndo(const std::function<void()> &undo);
