@@ -16,6 +16,21 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// Stadtwerke Nord, invoice RE 2024 17: the document key "stadtwRE202417".
+void putYearOfOneRecord(const WindowDoubles &doubles)
+{
+    QStringList fields(InvoiceLine::kFieldCount);
+    fields[InvoiceLine::Name] = u"Stadtwerke Nord"_s;
+    fields[InvoiceLine::ReNummer] = u"RE 2024 17"_s;
+    fields[InvoiceLine::Email] = u"info@stadtwerke.de"_s;
+    fields[InvoiceLine::Status] = u"Offen"_s;
+    doubles.places.putFile(u"2024rech.csv"_s, InvoiceLine::join(fields).toLatin1() + "\r\n");
+}
+
+} // namespace
+
 class TestDocumentsFromMainWindow : public QObject {
     Q_OBJECT
 
@@ -28,12 +43,7 @@ private Q_SLOTS:
 void TestDocumentsFromMainWindow::addSortDeleteOpenAndPrint()
 {
     WindowDoubles doubles;
-    QStringList fields(InvoiceLine::kFieldCount);
-    fields[InvoiceLine::Name] = u"Stadtwerke Nord"_s;
-    fields[InvoiceLine::ReNummer] = u"RE 2024 17"_s;
-    fields[InvoiceLine::Email] = u"info@stadtwerke.de"_s;
-    fields[InvoiceLine::Status] = u"Offen"_s;
-    doubles.places.putFile(u"2024rech.csv"_s, InvoiceLine::join(fields).toLatin1() + "\r\n");
+    putYearOfOneRecord(doubles);
     const QString folder = doubles.places.root() + u"/Belege/"_s;
     QDir().mkpath(folder);
     for (const QString &name : {u"Zählerstand.jpg"_s, u"Abschlag.pdf"_s}) {
@@ -114,12 +124,7 @@ void TestDocumentsFromMainWindow::linksSurviveStoringTheRecord()
     QFETCH(bool, afterLinking);
     QFETCH(QString, listFile);
     WindowDoubles doubles;
-    QStringList fields(InvoiceLine::kFieldCount);
-    fields[InvoiceLine::Name] = u"Stadtwerke Nord"_s;
-    fields[InvoiceLine::ReNummer] = u"RE 2024 17"_s;
-    fields[InvoiceLine::Email] = u"info@stadtwerke.de"_s;
-    fields[InvoiceLine::Status] = u"Offen"_s;
-    doubles.places.putFile(u"2024rech.csv"_s, InvoiceLine::join(fields).toLatin1() + "\r\n");
+    putYearOfOneRecord(doubles);
     const QString document = doubles.places.root() + u"/Abschlag.pdf"_s;
     QFile file(document);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("12345") == 5);
