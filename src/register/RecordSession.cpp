@@ -33,13 +33,21 @@ void RecordSession::startNew()
 {
     m_newRecord = true;
     m_modified = false;
+    m_untouchedStart = false;
     setIndex(m_file.count());
+}
+
+void RecordSession::startNewYear()
+{
+    startNew();
+    m_untouchedStart = true;
 }
 
 void RecordSession::moveTo(qsizetype index)
 {
     m_newRecord = false;
     m_modified = false;
+    m_untouchedStart = false;
     setIndex(index);
 }
 
@@ -60,6 +68,8 @@ RecordSession::Result RecordSession::store(const QStringList &fields)
     if (const Result refusal = refusalOfCharacters(storable); !refusal.done())
         return refusal;
     const QString line = InvoiceLine::join(storable);
+    if (const Result refusal = refusalOfLength(line); !refusal.done())
+        return refusal;
     QStringList &lines = m_file.lines();
     Result result;
     const bool replacing = !m_newRecord && m_index < lines.size();
@@ -124,6 +134,18 @@ RecordSession::Result RecordSession::refusalOfCharacters(const QStringList &fiel
                                            InvoiceLine::labelOf(InvoiceLine::Field(i)))};
     }
     return {};
+}
+
+// A longer line would come back cut, with the creditor and e-mail lost from its end.
+RecordSession::Result RecordSession::refusalOfLength(const QString &line)
+{
+    if (line.size() <= InvoiceLine::kMaxUsedLength)
+        return {};
+    return {Outcome::Refused,
+            QStringLiteral("Der Datensatz ist zu lang: Er hätte %1 Zeichen, eine Zeile der Datei darf aber höchstens "
+                           "%2 Zeichen haben. Bitte kürzen Sie einen der langen Texte.")
+                .arg(line.size())
+                .arg(InvoiceLine::kMaxUsedLength)};
 }
 
 // A failed write leaves the record list as the file still is, so a later save stores the record once.

@@ -1,7 +1,7 @@
 #include "payments/EpcAmount.h"
 #include "payments/EpcPayload.h"
 #include "payments/Iban.h"
-#include "payments/WebAddress.h"
+#include "platform/WebAddress.h"
 
 #include <QTest>
 

@@ -178,6 +178,12 @@ void TestRecordSession::storesWhatTheFileCanHold_data()
         << u"Zahlung łő中"_qs << QByteArray()
         << u"Das Zeichen \"ł\" im Feld \"Artikel/Dienstleistung\" kann in der Datei nicht gespeichert werden. "
            "Bitte ersetzen Sie es."_qs;
+    // A line of "A" with an empty article has 32 characters; a line is read back up to its 4096th.
+    QTest::newRow("line at the limit") << QString(4064, u'x') << QByteArray(4064, 'x') << QString();
+    QTest::newRow("line beyond the limit")
+        << QString(4065, u'x') << QByteArray()
+        << u"Der Datensatz ist zu lang: Er hätte 4097 Zeichen, eine Zeile der Datei darf aber höchstens 4096 "
+           "Zeichen haben. Bitte kürzen Sie einen der langen Texte."_qs;
 }
 
 // The year file stays one record per line in its single-byte code page: what the line could not
@@ -252,7 +258,8 @@ void TestRecordSession::fileNotReadWholeIsNeverWritten()
     RecordSession &session = *m_session;
     const RecordSession::Result read = session.load();
     QCOMPARE(read.outcome, RecordSession::Outcome::ReadFailed);
-    QCOMPARE(read.message, QStringLiteral("Keine reguläre Datei"));
+    QVERIFY(read.message.startsWith(
+        QStringLiteral("Die Rechnungsdatei \"%1\" kann nicht gelesen werden (Keine reguläre Datei).").arg(yearPath())));
     QVERIFY(session.isWriteProtected());
     const QString refusal = QStringLiteral("Die Datei \"%1\" wurde nicht vollständig gelesen und wird daher nicht "
                                            "geändert.").arg(yearPath());
