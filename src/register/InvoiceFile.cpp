@@ -47,11 +47,14 @@ QString InvoiceFile::unreadableMessage(const QString &reason) const
         .arg(m_path, reason);
 }
 
-QString InvoiceFile::write() const
+QString InvoiceFile::write()
 {
-    const QString reason = TextFile::writeLines(m_path, m_lines, m_encoding);
-    if (reason.isEmpty())
+    EncodedLines encoded = TextFile::encodeReadable(m_lines, m_encoding);
+    const QString reason = TextFile::writeBytes(m_path, encoded.bytes);
+    if (reason.isEmpty()) {
+        m_encoding = encoded.encoding;
         return {};
+    }
     return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(m_path, reason);
 }
 

@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The record list of one year and the file it comes from; written back in the encoding it was read in.
+// The record list of one year and the file it comes from; written back in the encoding it was read in,
+// unless the text would not read back in it (see TextFile::encodeReadable).
 class InvoiceFile {
 public:
     static QString pathFor(const QString &dataFolder, const QString &year);
@@ -18,7 +19,7 @@ public:
     // file cannot be read; a missing file leaves the list empty and is no error.
     [[nodiscard]] QString load();
     // Writes the whole record list atomically; returns the message for the user, empty on success.
-    [[nodiscard]] QString write() const;
+    [[nodiscard]] QString write();
 
     const QStringList &lines() const { return m_lines; }
     QStringList &lines() { return m_lines; }

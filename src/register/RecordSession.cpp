@@ -58,13 +58,13 @@ void RecordSession::reset()
 
 RecordSession::Result RecordSession::store(const QStringList &fields)
 {
-    if (fields[InvoiceLine::Name].isEmpty() || fields[InvoiceLine::Email].isEmpty())
+    QStringList storable;
+    for (const QString &field : fields)
+        storable.append(TextTrim::storedValue(field));
+    if (storable[InvoiceLine::Name].isEmpty() || storable[InvoiceLine::Email].isEmpty())
         return {Outcome::Incomplete, QStringLiteral("Datensatz unvollständig!")};
     if (m_readFailed)
         return refusalOfWrite();
-    QStringList storable;
-    for (const QString &field : fields)
-        storable.append(TextTrim::blankControls(field));
     if (const Result refusal = refusalOfCharacters(storable); !refusal.done())
         return refusal;
     const QString line = InvoiceLine::join(storable);
@@ -72,11 +72,13 @@ RecordSession::Result RecordSession::store(const QStringList &fields)
         return refusal;
     QStringList &lines = m_file.lines();
     Result result;
-    if (m_newRecord || m_index >= lines.size()) {
+    const bool replacing = !m_newRecord && m_index < lines.size();
+    QString previous;
+    if (!replacing) {
         lines.append(line);
         result = writeOrUndo([&lines] { lines.removeLast(); });
     } else {
-        const QString previous = std::exchange(lines[m_index], line);
+        previous = std::exchange(lines[m_index], line);
         result = writeOrUndo([this, &lines, previous] { lines[m_index] = previous; });
     }
     if (!result.done())
@@ -84,6 +86,8 @@ RecordSession::Result RecordSession::store(const QStringList &fields)
     m_newRecord = false;
     m_modified = false;
     Q_EMIT listChanged();
+    if (replacing)
+        Q_EMIT recordReplaced(previous, line);
     return result;
 }
 

@@ -54,8 +54,9 @@ public:
     // Back to the state before any year is loaded: first position, no flags.
     void reset();
 
-    // Stores the 21 trimmed field texts at the current index, or appends them for a new record. Characters
-    // below code 32 are stored as blanks. A line longer than a line may be when read back is refused.
+    // Stores the 21 field texts at the current index, or appends them for a new record. Control
+    // characters are stored as blanks, and every value trimmed. A line longer than a line may be when
+    // read back is refused.
     Result store(const QStringList &fields);
     // Removes the current record and goes back to the first.
     Result removeCurrent();
@@ -65,6 +66,8 @@ public:
 Q_SIGNALS:
     void listChanged();
     void currentIndexChanged(qsizetype index);
+    // A stored record took the place of an earlier one; both lines as the file holds them.
+    void recordReplaced(const QString &previousLine, const QString &storedLine);
 
 private:
     Result writeOrUndo(const std::function<void()> &undo);

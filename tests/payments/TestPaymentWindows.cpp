@@ -111,6 +111,8 @@ private Q_SLOTS:
     void refusesIncompleteOrInvalidPaymentData_data();
     void refusesIncompleteOrInvalidPaymentData();
     void showsCodeThatDecodesToThePayload();
+    void codeTakesFieldsAsPrintedAndRecordKeepsThem_data();
+    void codeTakesFieldsAsPrintedAndRecordKeepsThem();
     void saysSoWhenThePayloadFitsNoSymbol();
 };
 
@@ -245,7 +247,8 @@ void TestPaymentWindows::refusesIncompleteOrInvalidPaymentData_data()
     QTest::newRow("amount with point") << int(F::Preis) << "49.90" << QStringList{"error"}
                                        << "Der Rechnungsbetrag \"49.90\" ist kein gültiger Euro-Betrag. Erlaubt sind "
                                           "0,01 bis 999999999,99 mit Dezimalkomma und höchstens zwei "
-                                          "Nachkommastellen, zum Beispiel 49,90. QR-Code kann nicht erstellt werden.";
+                                          "Nachkommastellen, zum Beispiel 49,90 oder 1.234,56 €. QR-Code kann nicht "
+                                          "erstellt werden.";
     QTest::newRow("IBAN check digits") << int(F::Iban) << "DE03 1203 0000 0000 2020 51" << QStringList{"error"}
                                        << "Die IBAN \"DE03120300000000202051\" ist ungültig: Die Prüfziffern stimmen "
                                           "nicht. Bitte überprüfen Sie die Angabe. QR-Code kann nicht erstellt werden.";
@@ -301,6 +304,40 @@ void TestPaymentWindows::showsCodeThatDecodesToThePayload()
     QCOMPARE(second.lines.size(), 11);
     QCOMPARE(second.numbers.size(), 11);
     QCOMPARE(app.doubles.dialogs.log.size(), 2); // the two windows, no box
+}
+
+void TestPaymentWindows::codeTakesFieldsAsPrintedAndRecordKeepsThem_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("line"); // of the payload, from 1
+    QTest::addColumn<QString>("paid");
+    QTest::newRow("IBAN in small letters") << int(F::Iban) << "de02 1203 0000 0000 2020 51" << 7
+                                           << "DE02120300000000202051";
+    QTest::newRow("amount with thousands point and sign") << int(F::Preis) << u"1.234,56 €"_qs << 8 << "EUR1234.56";
+    QTest::newRow("amount after EUR") << int(F::Preis) << "EUR 49,90" << 8 << "EUR49.90";
+    QTest::newRow("C1 control in the creditor") << int(F::Name) << u"Bäckerei\u0085Müller"_qs << 6
+                                                << u"Bäckerei Müller"_qs;
+    QTest::newRow("DEL before the invoice number") << int(F::ReNummer) << u"\u007FRE 2024 17"_qs << 11 << "RE 2024 17";
+}
+
+void TestPaymentWindows::codeTakesFieldsAsPrintedAndRecordKeepsThem()
+{
+    QFETCH(int, field);
+    QFETCH(QString, typed);
+    QFETCH(int, line);
+    QFETCH(QString, paid);
+    MainWindowDriver app;
+    app.start({creditorA()});
+    const QByteArray yearFile = app.doubles.places.fileBytes(QStringLiteral("2024rech.csv"));
+    app.field(F(field)).setText(typed);
+    ShownCode shown;
+    readQrWindow(app.doubles, shown);
+    app.choose("QRCode1");
+    QVERIFY(shown.decoded);
+    QCOMPARE(QString::fromUtf8(*shown.decoded).split(u'\n').value(line - 1), paid);
+    QCOMPARE(app.field(F(field)).text(), typed);
+    QCOMPARE(app.doubles.places.fileBytes(QStringLiteral("2024rech.csv")), yearFile);
 }
 
 // Only a window filled without the command's checks can get there; it must not show an empty box.
