@@ -28,10 +28,10 @@ public:
     static QString decodeText(const QByteArray &bytes);
     static QStringList splitLines(QStringView text);
     static QByteArray encodeLines(const QStringList &lines, TextEncoding encoding);
-    // Writes through a temporary file, so the old file stays whole until the new one is complete.
-    // Returns the reason of a failure, empty on success.
-    static QString writeLines(const QString &path, const QStringList &lines, TextEncoding encoding);
+    // Through FileReplace: the old file stays whole until the new one is on the disk. Returns the reason
+    // of a failure, empty on success.
+    [[nodiscard]] static QString writeLines(const QString &path, const QStringList &lines, TextEncoding encoding);
     // permissions, when given, are set on the new file before it replaces the old one.
-    static QString writeBytes(const QString &path, const QByteArray &bytes,
+    [[nodiscard]] static QString writeBytes(const QString &path, const QByteArray &bytes,
                               std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 };

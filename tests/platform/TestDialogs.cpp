@@ -1,7 +1,9 @@
 #include "platform/QtDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +15,7 @@ class TestDialogs : public QObject {
 private Q_SLOTS:
     void escapeAndCloseBox_data();
     void escapeAndCloseBox();
+    void restoreChoiceShowsHiddenFiles();
 };
 
 void TestDialogs::escapeAndCloseBox_data()
@@ -47,6 +50,26 @@ void TestDialogs::escapeAndCloseBox()
     QCOMPARE(stillOpenAfterEscape, mandatory);
     QCOMPARE(stillOpenAfterClose, mandatory);
     QCOMPARE(yes, mandatory);
+}
+
+// The restore's choice of files: a hidden file of a backup folder must be there to choose.
+void TestDialogs::restoreChoiceShowsHiddenFiles()
+{
+    QTemporaryDir folder;
+    QFile hidden(folder.filePath(QStringLiteral(".versteckt.dat")));
+    QVERIFY(hidden.open(QIODevice::WriteOnly));
+    hidden.close();
+    bool showsHidden = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        showsHidden = dialog->filter().testFlag(QDir::Hidden);
+        dialog->selectFile(hidden.fileName());
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    const QStringList chosen = QtDialogs().openFiles(QStringLiteral("Öffnen"), QStringLiteral("Alle (*)"), folder.path());
+    QVERIFY(showsHidden);
+    QCOMPARE(chosen, QStringList{hidden.fileName()});
 }
 
 QTEST_MAIN(TestDialogs)
