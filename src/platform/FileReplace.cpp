@@ -72,6 +72,39 @@ QString applyAttributes(int fd, const QByteArray &target, const FileReplace::Opt
     return {};
 }
 
+// Writes straight to the descriptor, so a failure comes with the system's own reason at once, not
+// later out of a buffer with none.
+class DescriptorDevice final : public QIODevice {
+public:
+    explicit DescriptorDevice(int fd)
+        : m_fd(fd)
+    {
+        QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t written = ::write(m_fd, data + done, size_t(size - done));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                setErrorString(written < 0 ? reasonOf(errno) : reasonOf(ENOSPC));
+                return -1;
+            }
+            done += written;
+        }
+        return done;
+    }
+
+private:
+    int m_fd;
+};
+
 class TemporaryBeside final : public FileReplace::Steps {
 public:
     explicit TemporaryBeside(const QString &target)
@@ -81,7 +114,6 @@ public:
 
     ~TemporaryBeside() override
     {
-        m_file.close();
         if (m_fd >= 0)
             ::close(m_fd);
         if (!m_temporary.isEmpty())
@@ -95,17 +127,14 @@ public:
         if (m_fd < 0)
             return reasonOf(errno);
         m_temporary = name;
-        if (!m_file.open(m_fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            return SystemReason::german(m_file.errorString());
+        m_device = std::make_unique<DescriptorDevice>(m_fd);
         return {};
     }
 
-    QIODevice &device() override { return m_file; }
+    QIODevice &device() override { return *m_device; }
 
     QString flush() override
     {
-        if (!m_file.flush())
-            return SystemReason::german(m_file.errorString());
         if (::fdatasync(m_fd) != 0)
             return reasonOf(errno);
         return {};
@@ -118,7 +147,6 @@ public:
 
     QString commit() override
     {
-        m_file.close();
         const int fd = std::exchange(m_fd, -1);
         if (::close(fd) != 0)
             return reasonOf(errno);
@@ -133,7 +161,7 @@ private:
     QByteArray m_target;
     QByteArray m_temporary;
     int m_fd = -1;
-    QFile m_file;
+    std::unique_ptr<DescriptorDevice> m_device;
 };
 
 FileReplace::StepsMaker &stepsMaker()
