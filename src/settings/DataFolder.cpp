@@ -20,7 +20,7 @@ QString DataFolder::create(const QString &path)
 
 void DataFolder::removeSaveLeftovers(const QString &path)
 {
-    static const QRegularExpression kLeftover(QStringLiteral("^(\\d{4}rech\\.csv|zettmar\\.ini|.+\\.dat)\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression kLeftover(QStringLiteral("^(\\d{4}rech\\.csv|zettmar\\.ini)\\.[A-Za-z0-9]{6}$"));
     QDir folder(path);
     for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
         if (kLeftover.match(name).hasMatch())

@@ -9,7 +9,6 @@ public:
     // only. Returns the system's reason of a failure, empty on success.
     static QString create(const QString &path);
     // An atomic save writes "name.XXXXXX" beside the file and renames it; a program killed in between
-    // leaves it behind. Removes those of the year files, the settings file, the document lists and the
-    // backup history, nothing else.
+    // leaves it behind. Removes those of the year files and the settings file, nothing else.
     static void removeSaveLeftovers(const QString &path);
 };

@@ -183,12 +183,12 @@ void TestFailingDisk::storeAndDelete()
     }
     const QString typed = name.text();
     {
-        FaultScope scope(fault, 8);
+        FaultScope scope(fault, 0);
         click(m_windows->main(), writer == u"store" ? "ButtonSave" : "ToolButtonDel");
     }
-    QCOMPARE(m_doubles->dialogs.log.last().kind, u"error"_s);
-    QCOMPARE(lastBox(), u"Datei \"%1\" kann nicht erstellt werden. %2"_s.arg(data(u"2024rech.csv"_s), reasonOf(fault)));
     verifyUnchanged(data(u"2024rech.csv"_s), folder);
+    QCOMPARE(lastBox(), u"Datei \"%1\" kann nicht erstellt werden. %2"_s.arg(data(u"2024rech.csv"_s), reasonOf(fault)));
+    QCOMPARE(m_doubles->dialogs.log.last().kind, u"error"_s);
     QCOMPARE(editor.session().count(), 2);
     QCOMPARE(name.text(), typed);
     QCOMPARE(editor.session().isModified(), writer == u"store");
