@@ -410,8 +410,9 @@ void TestBackupCore::recoversAnInterruptedRestore()
     putFile(m_root->path(), QStringLiteral("q/sub/c.csv"), "neu C");
     putFile(m_root->path(), QStringLiteral("q/b.csv"), "neu B");
     const QString archive = m_other + QStringLiteral("b.zip");
-    QCOMPARE(runTool(QStringLiteral("zip"), {"-q", "-r", archive, "a.csv", "sub/c.csv", "b.csv"},
-                     m_root->filePath(QStringLiteral("q"))).exitCode, 0);
+    const QStringList zipArguments{QStringLiteral("-q"), QStringLiteral("-r"), archive, QStringLiteral("a.csv"),
+                                   QStringLiteral("sub/c.csv"), QStringLiteral("b.csv")};
+    QCOMPARE(runTool(QStringLiteral("zip"), zipArguments, m_root->filePath(QStringLiteral("q"))).exitCode, 0);
     QMap<QString, QByteArray> restored = snapshot(m_root->filePath(QStringLiteral("q")));
 
     RestoreStaging::stopPlacingAfter(moves);
@@ -445,7 +446,8 @@ void TestBackupCore::removesWhatKilledRunsLeft()
         putFile(m_other, QLatin1String(name), "x");
     ArchiveWriter::removeLeftovers(m_other, QStringLiteral("eigen.zip"));
     QCOMPARE(QDir(m_other).entryList(QDir::Files | QDir::Hidden),
-             QStringList({"andere.zip.Ab12Cd", "rechbackup.zip.txt", "rechbackup20240301.zip"}));
+             QStringList({QStringLiteral("andere.zip.Ab12Cd"), QStringLiteral("rechbackup.zip.txt"),
+                          QStringLiteral("rechbackup20240301.zip")}));
 }
 
 void TestBackupCore::neverWritesThroughLinks()
