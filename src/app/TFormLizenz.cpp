@@ -2,6 +2,7 @@
 
 #include "ui_TFormLizenz.h"
 
+#include "backup/RestoreJournal.h"
 #include "mail/MailBinding.h"
 #include "payments/CreditorBinding.h"
 #include "platform/Clock.h"
@@ -236,6 +237,15 @@ bool TFormLizenz::settleDataFolder()
         return false;
     }
     DataFolder::removeSaveLeftovers(m_context.DatenPfad);
+    // A restore the program did not live to finish is finished or undone before anything is read.
+    const QString recovery = RestoreJournal::recover(m_context.DatenPfad);
+    if (!recovery.isEmpty()) {
+        Platform::dialogs().notice(
+            Dialogs::NoticeKind::Error,
+            QStringLiteral("Eine unterbrochene Wiederherstellung im Ordner \"%1\" kann nicht abgeschlossen werden. %2")
+                .arg(m_context.DatenPfad, recovery));
+        return false;
+    }
     return true;
 }
 

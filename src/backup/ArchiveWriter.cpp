@@ -1,24 +1,17 @@
 #include "backup/ArchiveWriter.h"
 
-#include "backup/FailureText.h"
+#include "backup/ZipReader.h"
+#include "backup/ZipWriter.h"
+#include "platform/FileReplace.h"
 #include "platform/SystemReason.h"
 
+#include <QDir>
 #include <QFile>
-#include <zip.h>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryFile>
 
 namespace {
-
-void reportProgress(zip_t *, double done, void *state)
-{
-    (*static_cast<const ArchiveWriter::Progress *>(state))(done);
-}
-
-QString failureOf(zip_t *archive)
-{
-    const QString reason = FailureText::ofZip(zip_get_error(archive));
-    zip_discard(archive);
-    return reason;
-}
 
 QString fileFailure(const ArchiveEntry &entry, const QString &reason)
 {
@@ -27,23 +20,37 @@ QString fileFailure(const ArchiveEntry &entry, const QString &reason)
 
 // libzip reads the files only while closing; a file that cannot be opened is named here instead of
 // failing the whole close with a reason that names no file.
-QString addEntry(zip_t *archive, const ArchiveEntry &entry)
+QString addEntry(ZipWriter &writer, const ArchiveEntry &entry)
 {
     QFile probe(entry.path);
     if (!probe.open(QIODevice::ReadOnly))
         return fileFailure(entry, SystemReason::german(probe.errorString()));
     probe.close();
-    zip_source_t *source = zip_source_file(archive, QFile::encodeName(entry.path).constData(), 0, -1);
-    if (!source)
-        return fileFailure(entry, FailureText::ofZip(zip_get_error(archive)));
-    const zip_int64_t index =
-        zip_file_add(archive, entry.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
-    if (index < 0) {
-        zip_source_free(source);
-        return fileFailure(entry, FailureText::ofZip(zip_get_error(archive)));
+    const QString failure = writer.addFile(entry.path, entry.name, ArchiveWriter::kLevel);
+    return failure.isEmpty() ? failure : fileFailure(entry, failure);
+}
+
+QString pack(const QString &path, const QList<ArchiveEntry> &entries, const ArchiveWriter::Progress &progress)
+{
+    ZipWriter writer(path);
+    if (!writer.failure().isEmpty())
+        return writer.failure();
+    for (const ArchiveEntry &entry : entries) {
+        const QString failure = addEntry(writer, entry);
+        if (!failure.isEmpty())
+            return failure;
     }
-    if (zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, ArchiveWriter::kLevel) < 0)
-        return fileFailure(entry, FailureText::ofZip(zip_get_error(archive)));
+    return writer.close(progress);
+}
+
+// A close that went through may still have lost the end of the file on a full disk.
+QString checkComplete(const QString &path, qsizetype entries)
+{
+    const ZipReader reader(path);
+    if (!reader.failure().isEmpty())
+        return reader.failure();
+    if (reader.count() != std::uint64_t(entries))
+        return QStringLiteral("Das Archiv ist unvollständig");
     return {};
 }
 
@@ -51,21 +58,31 @@ QString addEntry(zip_t *archive, const ArchiveEntry &entry)
 
 QString ArchiveWriter::write(const QString &archivePath, const QList<ArchiveEntry> &entries, const Progress &progress)
 {
-    int errorCode = 0;
-    zip_t *archive = zip_open(QFile::encodeName(archivePath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &errorCode);
-    if (!archive)
-        return FailureText::ofZipOpen(errorCode);
-    for (const ArchiveEntry &entry : entries) {
-        const QString failure = addEntry(archive, entry);
-        if (!failure.isEmpty()) {
-            zip_discard(archive);
-            return failure;
-        }
+    // Our own temporary, owner-only from the start; libzip writes its own beside it and renames it here.
+    QTemporaryFile part(archivePath + QStringLiteral(".XXXXXX"));
+    if (!part.open())
+        return SystemReason::german(part.errorString());
+    part.close();
+    QString failure = pack(part.fileName(), entries, progress);
+    if (failure.isEmpty())
+        failure = checkComplete(part.fileName(), entries.size());
+    if (failure.isEmpty())
+        failure = FileReplace::moveInto(part.fileName(), archivePath,
+                                        {QFileDevice::ReadOwner | QFileDevice::WriteOwner, std::nullopt});
+    if (failure.isEmpty())
+        part.setAutoRemove(false);
+    return failure;
+}
+
+// Ours are the temporaries of this name and of the preset names: "name.XXXXXX", libzip's
+// "name.XXXXXX.XXXXXX" inside it.
+void ArchiveWriter::removeLeftovers(const QString &folder, const QString &archiveName)
+{
+    const QRegularExpression leftover(QStringLiteral("^(rechbackup\\d{8}\\.zip|%1)(\\.[A-Za-z0-9]{6}){1,2}$")
+                                          .arg(QRegularExpression::escape(archiveName)));
+    QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (leftover.match(name).hasMatch())
+            dir.remove(name);
     }
-    if (progress)
-        zip_register_progress_callback_with_state(archive, 0.001, reportProgress, nullptr,
-                                                  const_cast<Progress *>(&progress));
-    if (zip_close(archive) < 0)
-        return failureOf(archive);
-    return {};
 }

@@ -10,8 +10,9 @@ struct ArchiveEntry {
 };
 
 // Packs files into a zip archive with Deflate. The archive is written to a temporary file beside its
-// target and renamed over it when complete, so an earlier archive of that name stays whole until then
-// and a failed run leaves nothing behind.
+// target, read back and renamed over it when complete and on the disk, so an earlier archive of that
+// name stays whole until then and a failed run leaves nothing behind. Archives are the owner's alone:
+// they hold the settings file.
 class ArchiveWriter {
 public:
     // Called with the share of the packing done (0 to 1), also within large files.
@@ -20,5 +21,8 @@ public:
     static constexpr int kLevel = 5;
 
     // Returns the reason of a failure, empty on success.
-    static QString write(const QString &archivePath, const QList<ArchiveEntry> &entries, const Progress &progress);
+    [[nodiscard]] static QString write(const QString &archivePath, const QList<ArchiveEntry> &entries,
+                                       const Progress &progress);
+    // What a run that was killed left in the folder.
+    static void removeLeftovers(const QString &folder, const QString &archiveName);
 };

@@ -7,7 +7,6 @@
 #include "backup/FolderOpener.h"
 #include "backup/RunView.h"
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/TextTrim.h"
 
@@ -19,11 +18,6 @@ namespace {
 
 const QString kNotSaved = QStringLiteral(" Sicherung abgebrochen oder Dateifehler!");
 const QString kFolderNotFound = QStringLiteral("Verzeichnis nicht gefunden");
-
-void error(const QString &text)
-{
-    Platform::dialogs().notice(Dialogs::NoticeKind::Error, text);
-}
 
 } // namespace
 
@@ -37,7 +31,7 @@ void BackupRun::run()
 {
     m_dataFolder = TextTrim::trimmed(m_request.dataFolder);
     if (m_dataFolder.isEmpty() || !QFileInfo(m_dataFolder).isDir()) {
-        error(kFolderNotFound);
+        m_view.showError(kFolderNotFound);
         return;
     }
     m_dataFolder = BackupList::withSeparator(m_dataFolder);
@@ -45,8 +39,7 @@ void BackupRun::run()
     m_view.showProgress(0);
     m_destination = TextTrim::trimmed(m_request.destination);
     if (m_request.rows.isEmpty() || m_destination.isEmpty()) {
-        Platform::dialogs().notice(Dialogs::NoticeKind::Information,
-                                   QStringLiteral("Keine Datei(en) oder kein Backupverzeichnis ausgewählt!"));
+        m_view.showInformation(QStringLiteral("Keine Datei(en) oder kein Backupverzeichnis ausgewählt!"));
         return;
     }
     if (!ask())
@@ -62,9 +55,8 @@ void BackupRun::run()
 bool BackupRun::ask()
 {
     if (!m_request.zipped)
-        return Platform::dialogs().notice(Dialogs::NoticeKind::Confirmation, QStringLiteral("Backup starten?"));
-    const std::optional<QString> name = Platform::dialogs().inputLine(
-        QStringLiteral("Backup"), QStringLiteral("Dateiname"), ArchiveName::preset(Platform::clock().today()));
+        return m_view.confirm(QStringLiteral("Backup starten?"));
+    const std::optional<QString> name = m_view.askArchiveName(ArchiveName::preset(Platform::clock().today()));
     if (!name || TextTrim::trimmed(*name).isEmpty())
         return false;
     m_archiveName = *name;
@@ -74,14 +66,14 @@ bool BackupRun::ask()
 bool BackupRun::checkDestination()
 {
     if (!QFileInfo(m_destination).isDir()) {
-        error(kFolderNotFound);
+        m_view.showError(kFolderNotFound);
         return false;
     }
     if (!m_request.zipped)
         return true;
     const QString refusal = ArchiveName::refusal(m_archiveName, m_destination, m_dataFolder);
     if (!refusal.isEmpty()) {
-        error(refusal);
+        m_view.showError(refusal);
         return false;
     }
     m_target = m_destination + m_archiveName;
@@ -90,7 +82,7 @@ bool BackupRun::checkDestination()
 
 bool BackupRun::goesOnPastMissing(const QString &path) const
 {
-    return !Platform::dialogs().notice(Dialogs::NoticeKind::Confirmation, path + QLatin1Char(' ') + kNotSaved);
+    return !m_view.confirm(path + QLatin1Char(' ') + kNotSaved);
 }
 
 // libzip packs everything while closing the archive, so the rows count as saved only once it is complete.
@@ -112,11 +104,12 @@ bool BackupRun::packAll()
         entryRows.append(row);
     }
     if (!entries.isEmpty()) {
+        ArchiveWriter::removeLeftovers(m_destination, m_archiveName);
         const QString failure = ArchiveWriter::write(m_target, entries, [this](double done) {
             m_view.showProgress(int(std::lround(done * 100)));
         });
         if (!failure.isEmpty()) {
-            error(QStringLiteral("Das Backup %1 konnte nicht erstellt werden.\n%2")
+            m_view.showError(QStringLiteral("Das Backup %1 konnte nicht erstellt werden.\n%2")
                       .arg(QDir::toNativeSeparators(m_target), failure));
             return false;
         }
@@ -152,13 +145,17 @@ bool BackupRun::copyOne(int row, const QString &path)
     const QString entry = BackupList::entryName(m_dataFolder, path);
     const QString folder = m_destination + entry.left(entry.lastIndexOf(QLatin1Char('/')) + 1);
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
-        error(QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(QDir::toNativeSeparators(folder)));
+        m_view.showError(QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(QDir::toNativeSeparators(folder)));
         return false;
     }
     const QString target = folder + QFileInfo(path).fileName();
-    const bool copied = FileCopy::sameFile(path, target) ||
-                        FileCopy::copy(path, target, [this, row](double done) { showProgress(row + done); }).isEmpty();
-    if (copied) {
+    const QString failure = FileCopy::sameFile(path, target)
+                                ? QString()
+                                : FileCopy::copy(path, target, [this, row](double done) { showProgress(row + done); });
+    if (!failure.isEmpty() && m_firstFailure.isEmpty())
+        m_firstFailure = QStringLiteral("Die Datei %1 konnte nicht nach %2 gesichert werden.\n%3")
+                             .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(target), failure);
+    if (failure.isEmpty()) {
         ++m_saved;
         m_view.markSaved(row);
     }
@@ -176,17 +173,20 @@ void BackupRun::finish()
     const int unsaved = int(m_request.rows.size()) - m_saved;
     if (m_saved > 0)
         m_view.showSavedCount(m_saved);
-    if (unsaved > 0)
-        Platform::dialogs().notice(Dialogs::NoticeKind::Information, QString::number(unsaved) + kNotSaved);
+    // A run that saved nothing because of a failure says why, as the zipped run does for its archive.
+    if (m_saved == 0 && !m_firstFailure.isEmpty())
+        m_view.showError(m_firstFailure);
+    else if (unsaved > 0)
+        m_view.showInformation(QString::number(unsaved) + kNotSaved);
     m_view.dropSavedRows();
-    // A zipped run that packed nothing wrote no archive, so there is no target to show or record.
-    if (m_request.zipped && m_saved == 0)
+    // A run that saved nothing wrote no archive or copy, so there is no target to show or record.
+    if (m_saved == 0 && (m_request.zipped || !m_firstFailure.isEmpty()))
         return;
     m_view.showTarget(m_target);
     const QString failure =
         BackupHistory::append(m_request.historyFile, BackupHistory::line(Platform::clock().now(), m_target));
     if (!failure.isEmpty())
-        error(QStringLiteral("Die Backup-Historie %1 konnte nicht geschrieben werden.\n%2")
+        m_view.showError(QStringLiteral("Die Backup-Historie %1 konnte nicht geschrieben werden.\n%2")
                   .arg(QDir::toNativeSeparators(m_request.historyFile), failure));
-    FolderOpener::open(FolderOpener::folderOf(m_target));
+    m_view.openFolder(FolderOpener::folderOf(m_target));
 }

@@ -39,5 +39,6 @@ private:
     QString m_destination;
     QString m_archiveName;
     QString m_target;
+    QString m_firstFailure; // of a plain copy
     int m_saved = 0;
 };

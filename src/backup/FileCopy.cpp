@@ -1,17 +1,16 @@
 #include "backup/FileCopy.h"
 
+#include "platform/FileReplace.h"
 #include "platform/SystemReason.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
 constexpr qint64 kChunk = 1 << 20;
 
-QString streamInto(QFile &from, QSaveFile &to, const FileCopy::Progress &progress)
+QString streamInto(QFile &from, QIODevice &to, const FileCopy::Progress &progress)
 {
     const qint64 size = from.size();
     QByteArray chunk(kChunk, Qt::Uninitialized);
@@ -37,21 +36,10 @@ QString FileCopy::copy(const QString &source, const QString &target, const Progr
     QFile from(source);
     if (!from.open(QIODevice::ReadOnly))
         return SystemReason::german(from.errorString());
-    QSaveFile to(target);
-    to.setDirectWriteFallback(false);
-    if (!to.open(QIODevice::WriteOnly))
-        return SystemReason::german(to.errorString());
-    const QString failure = streamInto(from, to, progress);
-    if (!failure.isEmpty()) {
-        to.cancelWriting();
-        return failure;
-    }
-    if (!to.commit())
-        return SystemReason::german(to.errorString());
-    QFile copied(target);
-    if (copied.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        copied.setFileTime(from.fileTime(QFileDevice::FileModificationTime), QFileDevice::FileModificationTime);
-    return {};
+    const FileReplace::Options ownerOnly{QFileDevice::ReadOwner | QFileDevice::WriteOwner,
+                                         from.fileTime(QFileDevice::FileModificationTime)};
+    return FileReplace::replace(
+        target, [&](QIODevice &to) { return streamInto(from, to, progress); }, ownerOnly);
 }
 
 bool FileCopy::sameFile(const QString &a, const QString &b)

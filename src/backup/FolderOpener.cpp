@@ -1,6 +1,5 @@
 #include "backup/FolderOpener.h"
 
-#include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "platform/TextTrim.h"
@@ -15,10 +14,7 @@ QString FolderOpener::folderOf(const QString &path)
     return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-void FolderOpener::open(const QString &folder)
+bool FolderOpener::open(const QString &folder)
 {
-    if (!Platform::shell().openFolder(TextTrim::trimmed(folder)))
-        Platform::dialogs().captionedMessage(QStringLiteral("RuVE"),
-                                             QStringLiteral("Fehler beim Ausführen von Windows Explorer!"),
-                                             Dialogs::Icon::Information);
+    return Platform::shell().openFolder(TextTrim::trimmed(folder));
 }

@@ -3,53 +3,42 @@
 #include "backup/BackupList.h"
 #include "backup/RestoreStaging.h"
 #include "backup/RunView.h"
-#include "platform/Dialogs.h"
-#include "platform/Platform.h"
 #include "platform/TextTrim.h"
 
 #include <QFile>
 #include <cmath>
 
-namespace {
-
-void error(const QString &text)
-{
-    Platform::dialogs().notice(Dialogs::NoticeKind::Error, text);
-}
-
-void failed(const QString &reason)
-{
-    error(QStringLiteral("Die Daten wurden nicht wiederhergestellt; das Datenverzeichnis ist unverändert.\n") + reason);
-}
-
-} // namespace
-
-bool RestoreRun::run(const QString &dataFolderField, const QString &destinationField, RunView &view)
+RestoreRun::Outcome RestoreRun::run(const QString &dataFolderField, const QString &destinationField, RunView &view)
 {
     const QString dataFolder = TextTrim::trimmed(dataFolderField);
     if (dataFolder.isEmpty()) {
-        error(QStringLiteral("Bitte das Datenverzeichnis angeben"));
-        return false;
+        view.showError(QStringLiteral("Bitte das Datenverzeichnis angeben"));
+        return {};
     }
     const QString destination = TextTrim::trimmed(destinationField);
     if (destination.isEmpty()) {
-        error(QStringLiteral("Bitte das Backupverzeichnis angeben"));
-        return false;
+        view.showError(QStringLiteral("Bitte das Backupverzeichnis angeben"));
+        return {};
     }
     view.clearRows();
-    if (!Platform::dialogs().captionedQuestion(
-            QStringLiteral("Velquarin"),
-            QStringLiteral("Vorhandene Daten werden beim Zurücksichern überschrieben. "
-                           "Wollen Sie den Vorgang fortsetzen?")))
-        return false;
-    const QStringList chosen = Platform::dialogs().openFiles(QStringLiteral("Öffnen"), QStringLiteral("Alle (*)"),
-                                                             BackupList::withSeparator(destination));
+    if (!view.confirmRestore())
+        return {};
+    const QStringList chosen = view.chooseBackupFiles(BackupList::withSeparator(destination));
     if (chosen.isEmpty())
-        return false;
+        return {};
     return restore(BackupList::withSeparator(dataFolder), chosen, view);
 }
 
-bool RestoreRun::restore(const QString &dataFolder, const QStringList &chosen, RunView &view)
+QString RestoreRun::skippedNotice(const QStringList &skipped)
+{
+    if (skipped.isEmpty())
+        return {};
+    const QString count = skipped.size() == 1 ? QStringLiteral("1 Eintrag wurde")
+                                              : QStringLiteral("%1 Einträge wurden").arg(skipped.size());
+    return count + QStringLiteral(" aus Sicherheitsgründen übersprungen: ") + skipped.join(QStringLiteral(", "));
+}
+
+RestoreRun::Outcome RestoreRun::restore(const QString &dataFolder, const QStringList &chosen, RunView &view)
 {
     RestoreStaging staging(dataFolder);
     QString failure = staging.setUpFailure();
@@ -63,9 +52,10 @@ bool RestoreRun::restore(const QString &dataFolder, const QStringList &chosen, R
     if (failure.isEmpty())
         failure = staging.commit();
     if (!failure.isEmpty()) {
-        failed(failure);
-        return false;
+        view.showError(
+            QStringLiteral("Die Daten wurden nicht wiederhergestellt; das Datenverzeichnis ist unverändert.\n") + failure);
+        return {};
     }
     QFile::remove(dataFolder + QStringLiteral("tmp.acc"));
-    return true;
+    return {true, staging.skipped()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class RunView;
 
@@ -8,9 +9,15 @@ class RunView;
 // the data folder, all or nothing.
 class RestoreRun {
 public:
-    // True when the data were restored and the program must restart.
-    static bool run(const QString &dataFolderField, const QString &destinationField, RunView &view);
+    struct Outcome {
+        bool restored = false;   // the program must restart
+        QStringList skipped;     // archive entries left out for safety
+    };
+
+    static Outcome run(const QString &dataFolderField, const QString &destinationField, RunView &view);
+    // The closing notice's line about skipped entries; empty when there were none.
+    static QString skippedNotice(const QStringList &skipped);
 
 private:
-    static bool restore(const QString &dataFolder, const QStringList &chosen, RunView &view);
+    static Outcome restore(const QString &dataFolder, const QStringList &chosen, RunView &view);
 };

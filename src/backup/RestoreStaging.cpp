@@ -1,22 +1,22 @@
 #include "backup/RestoreStaging.h"
 
 #include "backup/EntryPath.h"
-#include "backup/FailureText.h"
 #include "backup/FileCopy.h"
+#include "backup/ZipReader.h"
+#include "platform/FileReplace.h"
 #include "platform/SystemReason.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <cstdio>
-#include <sys/stat.h>
-#include <zip.h>
+#include <QSet>
 
 namespace {
 
-constexpr zip_uint64_t kChunk = 1 << 20;
+std::optional<int> &stopAfter()
+{
+    static std::optional<int> moves;
+    return moves;
+}
 
 QString failureOf(const QString &path, const QString &reason)
 {
@@ -28,61 +28,41 @@ QString entryFailure(const QString &archive, const QString &entry, const QString
     return failureOf(archive + QStringLiteral(" (Eintrag %1)").arg(entry), reason);
 }
 
-// Entries made on Unix carry the file type in the upper half of their external attributes.
-bool isLink(zip_t *archive, zip_uint64_t index)
+QStringList parentsOf(const QString &relative)
 {
-    zip_uint8_t system = 0;
-    zip_uint32_t attributes = 0;
-    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) < 0)
-        return false;
-    return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
+    QStringList parents;
+    for (qsizetype slash = relative.indexOf(QLatin1Char('/')); slash > 0;
+         slash = relative.indexOf(QLatin1Char('/'), slash + 1))
+        parents.append(relative.left(slash));
+    return parents;
 }
 
-int renamePath(const QString &from, const QString &to)
-{
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0 ? 0 : errno;
-}
-
-bool exists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
-QString writeEntry(zip_file_t *entry, QFile &out, zip_uint64_t size)
-{
-    QByteArray chunk(kChunk, Qt::Uninitialized);
-    zip_uint64_t total = 0;
-    for (;;) {
-        const zip_int64_t read = zip_fread(entry, chunk.data(), kChunk);
-        if (read < 0)
-            return FailureText::ofZip(zip_file_get_error(entry));
-        if (read == 0)
-            break;
-        if (out.write(chunk.constData(), read) != read)
-            return SystemReason::german(out.errorString());
-        total += static_cast<zip_uint64_t>(read);
-    }
-    if (total != size)
-        return FailureText::ofZipCode(ZIP_ER_INCONS);
-    return {};
-}
+const FileReplace::Options kOwnerOnly{QFileDevice::ReadOwner | QFileDevice::WriteOwner, std::nullopt};
 
 } // namespace
 
 RestoreStaging::RestoreStaging(const QString &dataFolder)
     : m_dataFolder(dataFolder)
-    , m_staging(dataFolder + QStringLiteral(".wiederherstellung-XXXXXX"))
+    , m_staging(dataFolder + RestoreJournal::stagingPattern())
 {
 }
 
 RestoreStaging::~RestoreStaging() = default;
 
+void RestoreStaging::stopPlacingAfter(std::optional<int> moves)
+{
+    stopAfter() = moves;
+}
+
 QString RestoreStaging::setUpFailure() const
 {
     if (!QFileInfo(m_dataFolder).isDir())
         return failureOf(m_dataFolder, QStringLiteral("Verzeichnis nicht gefunden"));
-    return m_staging.isValid() ? QString() : failureOf(m_dataFolder, SystemReason::german(m_staging.errorString()));
+    if (!m_staging.isValid())
+        return failureOf(m_dataFolder, SystemReason::german(m_staging.errorString()));
+    if (!QFile::setPermissions(m_staging.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+        return failureOf(m_staging.path(), QStringLiteral("Zugriff verweigert"));
+    return {};
 }
 
 QString RestoreStaging::stage(const QString &chosen, const Progress &progress)
@@ -94,95 +74,83 @@ QString RestoreStaging::stage(const QString &chosen, const Progress &progress)
 
 QString RestoreStaging::stageFile(const QString &chosen)
 {
-    const QString target = m_dataFolder + QFileInfo(chosen).fileName();
-    if (FileCopy::sameFile(chosen, target))
+    const QString name = QFileInfo(chosen).fileName();
+    if (FileCopy::sameFile(chosen, m_dataFolder + name))
         return {};
-    const QString staged = nextStagedPath();
-    const QString failure = FileCopy::copy(chosen, staged);
+    const QString staged = nextStagedName();
+    const QString failure = FileCopy::copy(chosen, m_staging.filePath(staged));
     if (!failure.isEmpty())
         return failureOf(chosen, failure);
-    addPlacement(staged, target);
+    addPlacement(staged, name);
     return {};
 }
 
 QString RestoreStaging::stageArchive(const QString &chosen, const Progress &progress)
 {
-    int errorCode = 0;
-    zip_t *archive = zip_open(QFile::encodeName(chosen).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &errorCode);
-    if (!archive)
-        return failureOf(chosen, FailureText::ofZipOpen(errorCode));
-    const zip_int64_t count = zip_get_num_entries(archive, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        const auto index = static_cast<zip_uint64_t>(i);
-        const char *name = zip_get_name(archive, index, ZIP_FL_ENC_GUESS);
-        if (!name) {
-            zip_discard(archive);
-            return failureOf(chosen, FailureText::ofZip(zip_get_error(archive)));
-        }
-        const QString entryName = QString::fromUtf8(name);
-        const std::optional<QString> relative = EntryPath::below(entryName);
-        // The chosen archive is only read, also when one of its entries would land on it.
-        if (!relative || isLink(archive, index) || passesThroughLink(*relative) ||
-            FileCopy::sameFile(chosen, m_dataFolder + *relative))
+    const ZipReader archive(chosen);
+    if (!archive.failure().isEmpty())
+        return failureOf(chosen, archive.failure());
+    const std::uint64_t count = archive.count();
+    for (std::uint64_t index = 0; index < count; ++index) {
+        QString failure;
+        const std::optional<ZipReader::Entry> entry = archive.entry(index, failure);
+        if (!entry)
+            return failureOf(chosen, failure);
+        const std::optional<QString> relative = EntryPath::below(entry->name);
+        if (!relative || entry->link || passesThroughLink(*relative)) {
+            if (!EntryPath::isFolder(entry->name))
+                m_skipped.append(entry->name);
             continue;
-        const QString failure = stageEntry(archive, index, m_dataFolder + *relative);
-        if (!failure.isEmpty()) {
-            zip_discard(archive);
-            return entryFailure(chosen, entryName, failure);
         }
+        // The chosen archive is only read, also when one of its entries would land on it.
+        if (FileCopy::sameFile(chosen, m_dataFolder + *relative))
+            continue;
+        failure = stageEntry(archive, index, *entry, *relative);
+        if (!failure.isEmpty())
+            return entryFailure(chosen, entry->name, failure);
         if (progress)
-            progress(double(i + 1) / double(count));
+            progress(double(index + 1) / double(count));
     }
-    zip_discard(archive);
     return {};
 }
 
-QString RestoreStaging::stageEntry(zip_t *archive, zip_uint64_t index, const QString &target)
+QString RestoreStaging::stageEntry(const ZipReader &archive, std::uint64_t index, const ZipReader::Entry &entry,
+                                   const QString &target)
 {
-    zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(archive, index, 0, &stat) < 0)
-        return FailureText::ofZip(zip_get_error(archive));
-    zip_file_t *entry = zip_fopen_index(archive, index, 0);
-    if (!entry)
-        return FailureText::ofZip(zip_get_error(archive));
-    const QString staged = nextStagedPath();
-    QFile out(staged);
-    QString failure = out.open(QIODevice::WriteOnly) ? writeEntry(entry, out, stat.size)
-                                                     : SystemReason::german(out.errorString());
-    zip_fclose(entry);
-    if (failure.isEmpty() && (stat.valid & ZIP_STAT_MTIME))
-        out.setFileTime(QDateTime::fromSecsSinceEpoch(stat.mtime), QFileDevice::FileModificationTime);
-    out.close();
-    if (failure.isEmpty() && out.error() != QFileDevice::NoError)
-        failure = SystemReason::german(out.errorString());
+    FileReplace::Options options = kOwnerOnly;
+    options.modified = entry.modified;
+    const QString staged = nextStagedName();
+    const QString failure = FileReplace::replace(
+        m_staging.filePath(staged), [&](QIODevice &out) { return archive.extract(index, out); }, options);
     if (failure.isEmpty())
         addPlacement(staged, target);
     return failure;
 }
 
-// The data folder is the user's alone, and the settings file in it owner-only; restored files stay so.
+// A later file of the same name wins, as it would when unpacked one after the other.
 void RestoreStaging::addPlacement(const QString &staged, const QString &target)
 {
-    QFile::setPermissions(staged, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    m_placements.append({staged, target, {}, false});
+    for (Placement &placement : m_placements) {
+        if (placement.target == target) {
+            QFile::remove(m_staging.filePath(placement.staged));
+            placement.staged = staged;
+            return;
+        }
+    }
+    m_placements.append({staged, target});
 }
 
-QString RestoreStaging::nextStagedPath()
+QString RestoreStaging::nextStagedName()
 {
-    return m_staging.filePath(QStringLiteral("neu-%1").arg(m_placements.size()));
+    return QStringLiteral("neu-%1").arg(m_stagedCount++);
 }
 
 // Nothing is written through a link: a folder of the data folder that is a link could lead anywhere.
 bool RestoreStaging::passesThroughLink(const QString &relative) const
 {
-    QString path = m_dataFolder;
-    const QStringList folders = relative.split(QLatin1Char('/')).mid(0, relative.count(QLatin1Char('/')));
-    for (const QString &folder : folders) {
-        path += folder;
-        if (QFileInfo(path).isSymLink())
+    for (const QString &folder : parentsOf(relative)) {
+        if (QFileInfo(m_dataFolder + folder).isSymLink())
             return true;
-        path += QLatin1Char('/');
     }
     return false;
 }
@@ -190,69 +158,65 @@ bool RestoreStaging::passesThroughLink(const QString &relative) const
 QString RestoreStaging::commit()
 {
     QString failure = checkTargets();
-    if (failure.isEmpty())
-        failure = createFolders();
-    for (int i = 0; failure.isEmpty() && i < m_placements.size(); ++i)
-        failure = place(m_placements[i], i);
     if (!failure.isEmpty())
-        rollBack();
+        return failure;
+    const RestoreJournal::Plan moves = plan();
+    const RestoreJournal journal(m_dataFolder, m_staging.path() + QLatin1Char('/'));
+    failure = journal.write(moves);
+    if (!failure.isEmpty())
+        return failureOf(m_staging.path(), failure);
+    failure = journal.forward(moves, stopAfter());
+    if (failure.isEmpty())
+        return {};
+    if (stopAfter()) {
+        m_staging.setAutoRemove(false);
+        return failure;
+    }
+    const QString undone = journal.backward(moves);
+    // What could not be put back waits in the staging folder for the next start.
+    if (!undone.isEmpty())
+        m_staging.setAutoRemove(false);
     return failure;
 }
 
 // Refusals that can be told beforehand come first, so they change nothing at all.
 QString RestoreStaging::checkTargets() const
 {
+    QSet<QString> files;
+    for (const Placement &placement : m_placements)
+        files.insert(placement.target);
     for (const Placement &placement : m_placements) {
-        const QFileInfo target(placement.target);
+        const QString path = m_dataFolder + placement.target;
+        const QFileInfo target(path);
         if (target.isDir() && !target.isSymLink())
-            return failureOf(placement.target, QStringLiteral("Das Ziel ist ein Verzeichnis"));
+            return failureOf(path, QStringLiteral("Das Ziel ist ein Verzeichnis"));
         if (target.exists() && !target.isWritable())
-            return failureOf(placement.target, QStringLiteral("Die Datei ist schreibgeschützt"));
-    }
-    return {};
-}
-
-QString RestoreStaging::createFolders()
-{
-    for (const Placement &placement : m_placements) {
-        const QString relative = placement.target.mid(m_dataFolder.size());
-        QString path = m_dataFolder;
-        const QStringList parts = relative.split(QLatin1Char('/'));
-        for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-            path += parts[i];
-            if (!QFileInfo(path).isDir()) {
-                if (!QDir().mkdir(path))
-                    return failureOf(path, QStringLiteral("Verzeichnis kann nicht angelegt werden"));
-                m_createdFolders.append(path);
-            }
-            path += QLatin1Char('/');
+            return failureOf(path, QStringLiteral("Die Datei ist schreibgeschützt"));
+        for (const QString &folder : parentsOf(placement.target)) {
+            if (files.contains(folder))
+                return failureOf(m_dataFolder + folder,
+                                 QStringLiteral("Die Sicherung enthält diesen Namen als Datei und als Verzeichnis"));
+            const QFileInfo existing(m_dataFolder + folder);
+            if (existing.exists() && !existing.isDir())
+                return failureOf(m_dataFolder + folder, QStringLiteral("Das Ziel ist kein Verzeichnis"));
         }
     }
     return {};
 }
 
-QString RestoreStaging::place(Placement &placement, int number)
+RestoreJournal::Plan RestoreStaging::plan() const
 {
-    if (exists(placement.target)) {
-        const QString replaced = m_staging.filePath(QStringLiteral("alt-%1").arg(number));
-        if (const int error = renamePath(placement.target, replaced))
-            return failureOf(placement.target, FailureText::ofSystem(error));
-        placement.replaced = replaced;
+    RestoreJournal::Plan plan;
+    QSet<QString> folders;
+    for (qsizetype i = 0; i < m_placements.size(); ++i) {
+        const Placement &placement = m_placements[i];
+        for (const QString &folder : parentsOf(placement.target)) {
+            if (!folders.contains(folder) && !QFileInfo(m_dataFolder + folder).isDir()) {
+                folders.insert(folder);
+                plan.folders.append(folder);
+            }
+        }
+        plan.moves.append({placement.target, placement.staged, QStringLiteral("alt-%1").arg(i)});
     }
-    if (const int error = renamePath(placement.staged, placement.target))
-        return failureOf(placement.target, FailureText::ofSystem(error));
-    placement.placed = true;
-    return {};
-}
-
-void RestoreStaging::rollBack()
-{
-    for (auto placement = m_placements.rbegin(); placement != m_placements.rend(); ++placement) {
-        if (placement->placed)
-            QFile::remove(placement->target);
-        if (!placement->replaced.isEmpty())
-            renamePath(placement->replaced, placement->target);
-    }
-    for (auto folder = m_createdFolders.crbegin(); folder != m_createdFolders.crend(); ++folder)
-        QDir().rmdir(*folder);
+    return plan;
 }

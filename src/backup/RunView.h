@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
-// What a backup or restore run shows while it goes; the backup window implements it.
+// What a backup or restore run shows and asks while it goes; the backup window implements it, so the
+// runs themselves show no box.
 class RunView {
 public:
     virtual ~RunView() = default;
@@ -17,4 +20,16 @@ public:
     virtual void dropSavedRows() = 0;
     virtual void showTarget(const QString &target) = 0;
     virtual void clearRows() = 0;
+    virtual void openFolder(const QString &folder) = 0;
+
+    virtual void showError(const QString &text) = 0;
+    virtual void showInformation(const QString &text) = 0;
+    // A Yes/No question; true for "Ja".
+    virtual bool confirm(const QString &question) = 0;
+    // The archive's name, preset as given; nothing when cancelled.
+    virtual std::optional<QString> askArchiveName(const QString &preset) = 0;
+    // The warning that the data will be overwritten; true to go on.
+    virtual bool confirmRestore() = 0;
+    // The files of a backup to restore, chosen starting in folder; empty when cancelled.
+    virtual QStringList chooseBackupFiles(const QString &folder) = 0;
 };

@@ -112,21 +112,22 @@ void TFormBackup::ToolButton6Click()
     m_stopRequested = false;
     BackupRun::Request request{ui->EditDir->text(), ui->EditZielDir->text(), rows(), ui->CheckBox1->isChecked(),
                                BackupList::withSeparator(IniPath) + QLatin1String(BackupHistory::kFileName)};
-    setBusy(true);
+    setBusy(true, !request.zipped);
     BackupRun(request, *this).run();
-    setBusy(false);
+    setBusy(false, true);
 }
 
 void TFormBackup::ButtonRestoreClick()
 {
-    setBusy(true);
-    const bool restored = RestoreRun::run(ui->EditDir->text(), ui->EditZielDir->text(), *this);
-    setBusy(false);
-    if (!restored)
+    setBusy(true, false);
+    const RestoreRun::Outcome outcome = RestoreRun::run(ui->EditDir->text(), ui->EditZielDir->text(), *this);
+    setBusy(false, true);
+    if (!outcome.restored)
         return;
     ui->Label4->setText(QStringLiteral("Daten wiederhergestellt"));
-    ui->LabelCount->clear();
     fillList(DataPfad);
+    if (!outcome.skipped.isEmpty())
+        Platform::dialogs().notice(Dialogs::NoticeKind::Warning, RestoreRun::skippedNotice(outcome.skipped));
     m_restInf.Language = MyLanguage;
     Platform::dialogs().exec(m_restInf);
 }
@@ -143,12 +144,12 @@ void TFormBackup::ButtonSettingsClick()
 
 void TFormBackup::ButtonOpen2Click()
 {
-    FolderOpener::open(ui->EditDir->text());
+    openFolder(ui->EditDir->text());
 }
 
 void TFormBackup::ButtonOpen3Click()
 {
-    FolderOpener::open(ui->EditZielDir->text());
+    openFolder(ui->EditZielDir->text());
 }
 
 void TFormBackup::ButtonZielClick()
@@ -176,17 +177,18 @@ void TFormBackup::ListBox1DblClick()
     if (!ui->ListBox1->currentItem())
         ui->ListBox1->setCurrentRow(0);
     const QString path = TextTrim::trimmed(ui->ListBox1->currentItem()->text());
-    if (QFileInfo(path).isFile())
-        Platform::shell().open(path);
-    else
+    if (!QFileInfo(path).isFile())
         Platform::dialogs().plainMessage(QStringLiteral("File not found"));
+    else if (!Platform::shell().open(path))
+        Platform::dialogs().notice(Dialogs::NoticeKind::Error,
+                                   QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(path));
 }
 
 void TFormBackup::StatusBar1DblClick()
 {
     const QString target = TextTrim::trimmed(m_statusTarget->text());
     if (!target.isEmpty())
-        FolderOpener::open(FolderOpener::folderOf(target));
+        openFolder(FolderOpener::folderOf(target));
 }
 
 void TFormBackup::History1Click()
@@ -277,9 +279,10 @@ QStringList TFormBackup::rows() const
     return texts;
 }
 
-void TFormBackup::setBusy(bool busy)
+void TFormBackup::setBusy(bool busy, bool stoppable)
 {
     m_busy = busy;
+    ui->ToolButton11->setEnabled(stoppable);
     for (QWidget *control : std::initializer_list<QWidget *>{
              ui->ToolButton1, ui->ToolButton6, ui->ButtonRestore, ui->ButtonSettings, ui->ButtonOpen2, ui->ButtonOpen3,
              ui->ButtonZiel, ui->SpeedButton3, ui->ButtonClose, ui->CheckBox1, ui->EditZielDir})
@@ -334,4 +337,45 @@ void TFormBackup::showTarget(const QString &target)
 void TFormBackup::clearRows()
 {
     ui->ListBox1->clear();
+    showCount();
+}
+
+void TFormBackup::openFolder(const QString &folder)
+{
+    if (!FolderOpener::open(folder))
+        Platform::dialogs().captionedMessage(QStringLiteral("RuVE"),
+                                             QStringLiteral("Fehler beim Ausführen von Windows Explorer!"),
+                                             Dialogs::Icon::Information);
+}
+
+void TFormBackup::showError(const QString &text)
+{
+    Platform::dialogs().notice(Dialogs::NoticeKind::Error, text);
+}
+
+void TFormBackup::showInformation(const QString &text)
+{
+    Platform::dialogs().notice(Dialogs::NoticeKind::Information, text);
+}
+
+bool TFormBackup::confirm(const QString &question)
+{
+    return Platform::dialogs().notice(Dialogs::NoticeKind::Confirmation, question);
+}
+
+std::optional<QString> TFormBackup::askArchiveName(const QString &preset)
+{
+    return Platform::dialogs().inputLine(QStringLiteral("Backup"), QStringLiteral("Dateiname"), preset);
+}
+
+bool TFormBackup::confirmRestore()
+{
+    return Platform::dialogs().captionedQuestion(
+        QStringLiteral("Velquarin"),
+        QStringLiteral("Vorhandene Daten werden beim Zurücksichern überschrieben. Wollen Sie den Vorgang fortsetzen?"));
+}
+
+QStringList TFormBackup::chooseBackupFiles(const QString &folder)
+{
+    return Platform::dialogs().openFiles(QStringLiteral("Öffnen"), QStringLiteral("Alle (*)"), folder);
 }

@@ -62,7 +62,7 @@ private:
     void fillList(const QString &folder);
     void showCount();
     QStringList rows() const;
-    void setBusy(bool busy);
+    void setBusy(bool busy, bool stoppable);
 
     void showProgress(int percent) override;
     bool takeStopRequest() override;
@@ -72,6 +72,13 @@ private:
     void dropSavedRows() override;
     void showTarget(const QString &target) override;
     void clearRows() override;
+    void openFolder(const QString &folder) override;
+    void showError(const QString &text) override;
+    void showInformation(const QString &text) override;
+    bool confirm(const QString &question) override;
+    std::optional<QString> askArchiveName(const QString &preset) override;
+    bool confirmRestore() override;
+    QStringList chooseBackupFiles(const QString &folder) override;
 
     std::unique_ptr<Ui::TFormBackup> ui;
     TFormHistory &m_history;

@@ -7,15 +7,10 @@
 #include "platform/Platform.h"
 #include "platform/Printing.h"
 #include "platform/Regional.h"
-#include "platform/SystemReason.h"
 
 #include <QAbstractItemModel>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QTemporaryFile>
-
-#include <filesystem>
 
 namespace {
 
@@ -53,17 +48,6 @@ void showFailure(const QString &failure)
         Platform::dialogs().notice(Dialogs::NoticeKind::Error, failure);
 }
 
-// Replaces target in one step, so there is always either the old file or the new one.
-QString replaceFile(const QString &source, const QString &target)
-{
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(source).toStdString(), QFile::encodeName(target).toStdString(), error);
-    if (!error)
-        return {};
-    return QStringLiteral("Datei \"%1\" kann nicht erstellt werden.\n%2")
-        .arg(target, SystemReason::german(QString::fromStdString(error.message())));
-}
-
 } // namespace
 
 DocumentListPrintout::DocumentListPrintout(const QAbstractItemModel &table, const QList<int> &widths)
@@ -74,22 +58,12 @@ DocumentListPrintout::DocumentListPrintout(const QAbstractItemModel &table, cons
 
 void DocumentListPrintout::printToPdf(const QString &path) const
 {
-    QTemporaryFile part(QFileInfo(path).path() + QStringLiteral("/listedocs.XXXXXX.pdf"));
-    if (!part.open()) {
-        showFailure(QStringLiteral("Datei \"%1\" kann nicht erstellt werden.\n%2")
-                        .arg(path, SystemReason::german(part.errorString())));
-        return;
-    }
-    part.close();
-    Printing::Start start = Platform::printing().toPdf(part.fileName(), jobSettings());
-    QString failure = start.job ? runJob(*start.job) : start.failure;
-    if (failure.isEmpty())
-        failure = replaceFile(part.fileName(), path);
+    Printing::Start start = Platform::printing().toPdf(path, jobSettings());
+    const QString failure = start.job ? runJob(*start.job) : start.failure;
     if (!failure.isEmpty()) {
         showFailure(failure);
         return;
     }
-    part.setAutoRemove(false);
     DocumentOpening::open(path);
 }
 

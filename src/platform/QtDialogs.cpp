@@ -128,9 +128,13 @@ std::optional<QString> QtDialogs::openFile(const QString &caption, const QString
     return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, startFolder, filter));
 }
 
+// Hidden files are shown: a backup may hold files whose names begin with a dot, and they must be choosable.
 QStringList QtDialogs::openFiles(const QString &caption, const QString &filter, const QString &startFolder)
 {
-    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), caption, startFolder, filter);
+    QFileDialog dialog(QApplication::activeWindow(), caption, startFolder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
 std::optional<QString> QtDialogs::browseFolder(const QString &caption, const QString &start)

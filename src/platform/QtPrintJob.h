@@ -4,8 +4,10 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryFile>
 
-// A job on a QPrinter, for the real printing and for test doubles that print into PDF files.
+// A job on a QPrinter, for the real printing and for test doubles that print into PDF files. A job
+// into a file writes a temporary beside it and puts it in place through FileReplace when complete.
 class QtPrintJob final : public PrintJob {
 public:
     // Applies the settings and starts painting; failure() tells when it could not start.
@@ -26,9 +28,13 @@ public:
 
 private:
     QString startFailure() const;
+    bool printIntoPart();
+    QString commitPart();
 
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     QString m_failure;
+    QString m_target;                       // the file printed into, if any
+    std::unique_ptr<QTemporaryFile> m_part; // where it is printed until complete
     bool m_pageFailed = false;
 };

@@ -21,6 +21,12 @@ constexpr Translation kTranslations[] = {
     {EBUSY, "Gerät oder Ressource belegt"},
     {ENAMETOOLONG, "Dateiname zu lang"},
     {EEXIST, "Datei existiert bereits"},
+    {ENOTDIR, "Ist kein Verzeichnis"},
+    {ELOOP, "Zu viele Ebenen symbolischer Verknüpfungen"},
+    {EMFILE, "Zu viele offene Dateien"},
+    {EIO, "Ein-/Ausgabefehler"},
+    {EFBIG, "Datei zu groß"},
+    {EDQUOT, "Speicherplatzkontingent überschritten"},
 };
 
 // Keyed by the system's own text, as the file classes hand it on; built from strerror so that the keys

@@ -1,11 +1,11 @@
 #include "platform/TextFile.h"
 
+#include "platform/FileReplace.h"
 #include "platform/SystemReason.h"
 #include "platform/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -254,16 +254,5 @@ QString TextFile::writeLines(const QString &path, const QStringList &lines, Text
 QString TextFile::writeBytes(const QString &path, const QByteArray &bytes,
                              std::optional<QFileDevice::Permissions> permissions)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return SystemReason::german(file.errorString());
-    const bool written = file.write(bytes) == bytes.size() && (!permissions || file.setPermissions(*permissions));
-    if (!written) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return SystemReason::german(reason);
-    }
-    if (!file.commit())
-        return SystemReason::german(file.errorString());
-    return {};
+    return FileReplace::replace(path, bytes, {permissions, std::nullopt});
 }

@@ -40,10 +40,10 @@ public:
     // character the code page lacks, or whose bytes would be taken for a mark or for UTF-8, and an
     // unmarked UTF-8 text beginning with U+FEFF are encoded as UTF-8 with its mark instead.
     static EncodedLines encodeReadable(const QStringList &lines, TextEncoding wanted);
-    // Writes through a temporary file, so the old file stays whole until the new one is complete.
-    // Returns the reason of a failure, empty on success.
-    static QString writeLines(const QString &path, const QStringList &lines, TextEncoding encoding);
+    // Through FileReplace: the old file stays whole until the new one is on the disk. Returns the reason
+    // of a failure, empty on success.
+    [[nodiscard]] static QString writeLines(const QString &path, const QStringList &lines, TextEncoding encoding);
     // permissions, when given, are set on the new file before it replaces the old one.
-    static QString writeBytes(const QString &path, const QByteArray &bytes,
+    [[nodiscard]] static QString writeBytes(const QString &path, const QByteArray &bytes,
                               std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 };

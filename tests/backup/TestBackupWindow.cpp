@@ -66,6 +66,7 @@ private Q_SLOTS:
     void cleanup();
     void backsUpAndRestoresWithRestart();
     void damagedArchiveRestoresNothing();
+    void restoreNamesSkippedEntriesAndShowsItsState();
     void unwritableDestinationKeepsEarlierArchive();
     void missingFileAnsweredNein();
     void stopsPlainRunAndClosesAfterIt();
@@ -217,6 +218,46 @@ void TestBackupWindow::damagedArchiveRestoresNothing()
     QCOMPARE(fileBytes(archive), damaged);
     QVERIFY(m_doubles->shell.calls.isEmpty());
     QVERIFY(m_doubles->process.endCodes.isEmpty());
+}
+
+// Before the restart the user learns what was left out for safety; while the restore runs, the counter
+// matches the emptied list and the stop button, which cannot stop a restore, is off.
+void TestBackupWindow::restoreNamesSkippedEntriesAndShowsItsState()
+{
+    putData(QStringLiteral("2024rech.csv"), "aktuell");
+    const QString archive = m_destination + QLatin1Char('/') + kArchive;
+    const QString source = m_destinationRoot->filePath(QStringLiteral("alt.csv"));
+    putFile(m_destinationRoot->path(), QStringLiteral("alt.csv"), "alt");
+    QCOMPARE(ArchiveWriter::write(archive,
+                                  {{source, QStringLiteral("2024rech.csv")},
+                                   {source, QStringLiteral("../boese.txt")},
+                                   {source, QStringLiteral("/etc/boese")}},
+                                  {}),
+             QString());
+    std::optional<bool> stopEnabled;
+    QString countWhileRunning;
+    openBackup([&](QDialog &window) {
+        QCOMPARE(text(window, "LabelCount"), QStringLiteral("1 Elemente"));
+        QTimer whileRunning;
+        QObject::connect(&whileRunning, &QTimer::timeout, [&] {
+            whileRunning.stop();
+            stopEnabled = control<QAbstractButton>(window, "ToolButton11").isEnabled();
+            countWhileRunning = text(window, "LabelCount");
+        });
+        whileRunning.start(0);
+        m_doubles->dialogs.answers.enqueue(true);
+        m_doubles->dialogs.fileLists.enqueue({archive});
+        m_doubles->dialogs.windowHandlers.enqueue([](QDialog &notice) { click(notice, "SpeedButton1"); });
+        click(window, "ButtonRestore");
+        QVERIFY(control<QAbstractButton>(window, "ToolButton11").isEnabled());
+    });
+    QCOMPARE(stopEnabled, std::optional<bool>(false));
+    QCOMPARE(countWhileRunning, QStringLiteral("0 Elemente"));
+    QCOMPARE(fileBytes(m_data + QStringLiteral("2024rech.csv")), QByteArray("alt"));
+    const ScriptedDialogs::Box skipped = m_doubles->dialogs.log[m_doubles->dialogs.log.size() - 2];
+    QCOMPARE(skipped.kind, QStringLiteral("warning"));
+    QCOMPARE(skipped.text, QStringLiteral("2 Einträge wurden aus Sicherheitsgründen übersprungen: ../boese.txt, /etc/boese"));
+    QCOMPARE(m_doubles->dialogs.log.last().kind, QStringLiteral("window"));
 }
 
 void TestBackupWindow::unwritableDestinationKeepsEarlierArchive()

@@ -1,7 +1,9 @@
 #include "platform/QtDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +17,7 @@ class TestDialogs : public QObject {
 private Q_SLOTS:
     void yesNoBoxesIgnoreEscapeAndCloseBox_data();
     void yesNoBoxesIgnoreEscapeAndCloseBox();
+    void restoreChoiceShowsHiddenFiles();
 };
 
 using Ask = std::function<bool(Dialogs &)>;
@@ -69,6 +72,26 @@ void TestDialogs::yesNoBoxesIgnoreEscapeAndCloseBox()
     QVERIFY(stillOpenAfterEscape);
     QVERIFY(stillOpenAfterClose);
     QCOMPARE(yes, button == QLatin1String("Ja"));
+}
+
+// The restore's choice of files: a hidden file of a backup folder must be there to choose.
+void TestDialogs::restoreChoiceShowsHiddenFiles()
+{
+    QTemporaryDir folder;
+    QFile hidden(folder.filePath(QStringLiteral(".versteckt.dat")));
+    QVERIFY(hidden.open(QIODevice::WriteOnly));
+    hidden.close();
+    bool showsHidden = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        showsHidden = dialog->filter().testFlag(QDir::Hidden);
+        dialog->selectFile(hidden.fileName());
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    const QStringList chosen = QtDialogs().openFiles(QStringLiteral("Öffnen"), QStringLiteral("Alle (*)"), folder.path());
+    QVERIFY(showsHidden);
+    QCOMPARE(chosen, QStringList{hidden.fileName()});
 }
 
 QTEST_MAIN(TestDialogs)

@@ -1,5 +1,8 @@
+#include "DiskFull.h"
+#include "FailDevice.h"
 #include "PlatformDoubles.h"
 #include "platform/BrowserHelp.h"
+#include "platform/FileReplace.h"
 #include "platform/Regional.h"
 #include "platform/SystemReason.h"
 #include "platform/TextFile.h"
@@ -28,6 +31,9 @@ private Q_SLOTS:
     void everyCodePageByteSurvivesReadAndWrite();
     void unrepresentableCharactersBecomeQuestionMarks();
     void failedWriteReportsReasonAndLeavesNoTrace();
+    void replacesWholeOrNotAtAll_data();
+    void replacesWholeOrNotAtAll();
+    void replacementKeepsModeAndTakesTheTimeAsked();
     void readsGermanDates_data();
     void readsGermanDates();
     void readsAndFormatsAmounts();
@@ -199,6 +205,64 @@ void TestPlatform::failedWriteReportsReasonAndLeavesNoTrace()
     QCOMPARE(QDir(doubles.places.dataFolder()).entryList(QDir::Files), QStringList());
 }
 
+void TestPlatform::replacesWholeOrNotAtAll_data()
+{
+    using Step = FailDevice::Injection::Step;
+    QTest::addColumn<int>("step"); // a FailDevice step, or -1 for a real full disk
+    QTest::addColumn<qint64>("bytesTaken");
+    QTest::addColumn<QString>("reason");
+    const QString full = u"Kein Speicherplatz mehr auf dem Gerät"_qs;
+    QTest::newRow("first write fails") << int(Step::Write) << qint64(0) << full;
+    QTest::newRow("write fails within the content") << int(Step::Write) << qint64(7) << full;
+    QTest::newRow("flush fails") << int(Step::Flush) << qint64(0) << full;
+    QTest::newRow("commit fails") << int(Step::Commit) << qint64(0) << u"Ein-/Ausgabefehler"_qs;
+    // Larger than Qt's write buffer and smaller: the small one fails only when flushed.
+    QTest::newRow("disk full, small file") << -1 << qint64(4) << u"Datei zu groß"_qs;
+    QTest::newRow("disk full, large file") << -1 << qint64(40000) << u"Datei zu groß"_qs;
+}
+
+// Whatever step fails, the old file is there byte for byte, nothing is left beside it, and the reason
+// of that step comes back.
+void TestPlatform::replacesWholeOrNotAtAll()
+{
+    QFETCH(int, step);
+    QFETCH(qint64, bytesTaken);
+    QFETCH(QString, reason);
+    PlatformDoubles doubles;
+    const QByteArray old("alter Inhalt\r\n");
+    const QString path = doubles.places.putFile(u"2024rech.csv"_qs, old);
+    const QByteArray content = QByteArray("neuer Inhalt;").repeated(step < 0 ? int(bytesTaken) : 100);
+    QString failure;
+    if (step < 0) {
+        const DiskFull full(bytesTaken);
+        failure = FileReplace::replace(path, content);
+    } else {
+        const FailDevice::Injection injection(FailDevice::Injection::Step(step), bytesTaken);
+        failure = FileReplace::replace(path, content);
+    }
+    QCOMPARE(failure, reason);
+    QCOMPARE(doubles.places.fileBytes(u"2024rech.csv"_qs), old);
+    QCOMPARE(QDir(doubles.places.dataFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{u"2024rech.csv"_qs});
+    QCOMPARE(FileReplace::replace(path, content), QString());
+    QCOMPARE(doubles.places.fileBytes(u"2024rech.csv"_qs), content);
+}
+
+// The time is set once everything is written, so it stays, small files too.
+void TestPlatform::replacementKeepsModeAndTakesTheTimeAsked()
+{
+    PlatformDoubles doubles;
+    const QString path = doubles.places.putFile(u"liste.dat"_qs, "alt");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions(0x6640)));
+    const QDateTime saved(QDate(2023, 1, 2), QTime(3, 4, 5));
+    QCOMPARE(FileReplace::replace(path, QByteArray(3000, 'x'), {std::nullopt, saved}), QString());
+    QCOMPARE(QFileInfo(path).lastModified(), saved);
+    QCOMPARE(QFileInfo(path).permissions() & QFileDevice::Permissions(0x0777), QFileDevice::Permissions(0x0640));
+    const QString fresh = doubles.places.dataFolder() + u"neu.dat"_qs;
+    QCOMPARE(FileReplace::replace(fresh, QByteArray("neu")), QString());
+    QCOMPARE(QFileInfo(fresh).permissions() & QFileDevice::Permissions(0x0777), QFileDevice::Permissions(0x0600));
+}
+
 void TestPlatform::readsGermanDates_data()
 {
     QTest::addColumn<QString>("text");
@@ -310,6 +374,12 @@ void TestPlatform::systemReasonsInGerman_data()
     QTest::newRow("busy") << EBUSY << u"Gerät oder Ressource belegt"_qs;
     QTest::newRow("too long") << ENAMETOOLONG << "Dateiname zu lang";
     QTest::newRow("exists") << EEXIST << "Datei existiert bereits";
+    QTest::newRow("not a folder") << ENOTDIR << "Ist kein Verzeichnis";
+    QTest::newRow("link loop") << ELOOP << u"Zu viele Ebenen symbolischer Verknüpfungen"_qs;
+    QTest::newRow("too many open") << EMFILE << "Zu viele offene Dateien";
+    QTest::newRow("input/output") << EIO << "Ein-/Ausgabefehler";
+    QTest::newRow("too large") << EFBIG << u"Datei zu groß"_qs;
+    QTest::newRow("quota") << EDQUOT << u"Speicherplatzkontingent überschritten"_qs;
 }
 
 void TestPlatform::systemReasonsInGerman()
