@@ -20,7 +20,7 @@ Amount sum(const QList<Amount> &terms)
 
 QString shown(const Amount &amount)
 {
-    return amount ? amount->germanNumber() : QStringLiteral("(fehlt)");
+    return amount ? amount->germanAmount() : QStringLiteral("fehlt");
 }
 
 void checkLines(const EInvoice &invoice, QStringList &failures)

@@ -66,11 +66,26 @@ QString partyHtml(const QString &title, const EInvoice::Party &party)
                 + row(QStringLiteral("Elektronische Adresse"), party.endpoint.id));
 }
 
+QString typeName(const EInvoice &invoice)
+{
+    static const QList<std::pair<QString, QString>> kNames = {
+        {QStringLiteral("380"), QStringLiteral("Rechnung")},         {QStringLiteral("381"), QStringLiteral("Gutschrift")},
+        {QStringLiteral("384"), QStringLiteral("Korrekturrechnung")}, {QStringLiteral("326"), QStringLiteral("Teilrechnung")},
+        {QStringLiteral("389"), QStringLiteral("Selbst ausgestellte Rechnung")},
+    };
+    const QString code = EInvoiceRecord::cleaned(invoice.typeCode);
+    for (const auto &[known, name] : kNames) {
+        if (code == known)
+            return QStringLiteral("%1 (%2)").arg(name, code);
+    }
+    return invoice.creditNoteRoot ? QStringLiteral("Gutschrift") : code;
+}
+
 QString documentHtml(const EInvoice &invoice)
 {
     QString rows = row(QStringLiteral("Rechnungsnummer"), invoice.number)
         + row(QStringLiteral("Rechnungsdatum"), date(invoice.issueDate))
-        + row(QStringLiteral("Art"), invoice.isCreditNote() ? QStringLiteral("Gutschrift") : invoice.typeCode)
+        + row(QStringLiteral("Art"), typeName(invoice))
         + row(QStringLiteral("Fällig am"), date(invoice.dueDate)) + row(QStringLiteral("Währung"), invoice.currency)
         + row(QStringLiteral("Käuferreferenz"), invoice.buyerReference);
     for (const QString &terms : invoice.paymentTerms)
@@ -157,8 +172,12 @@ QString page(const QString &body)
 
 QString EInvoicePage::html(const EInvoice &invoice)
 {
-    return page(partyHtml(QStringLiteral("Verkäufer"), invoice.seller) + partyHtml(QStringLiteral("Käufer"), invoice.buyer)
-                + documentHtml(invoice) + linesHtml(invoice) + vatHtml(invoice) + totalsHtml(invoice)
+    // Seller and buyer side by side, as on a paper invoice.
+    const QString parties = QStringLiteral("<table width=\"100%\" cellspacing=\"0\"><tr><td width=\"50%\" valign=\"top\">%1</td>"
+                                           "<td width=\"50%\" valign=\"top\">%2</td></tr></table>")
+                                .arg(partyHtml(QStringLiteral("Verkäufer"), invoice.seller),
+                                     partyHtml(QStringLiteral("Käufer"), invoice.buyer));
+    return page(documentHtml(invoice) + parties + linesHtml(invoice) + vatHtml(invoice) + totalsHtml(invoice)
                 + paymentHtml(invoice) + attachmentsHtml(invoice));
 }
 

@@ -22,6 +22,8 @@ TFormERechnung::TFormERechnung(QWidget *parent)
     setFixedSize(size());
     // Nothing a file names is ever fetched: the page holds text and tables only.
     ui->BrowserInvoice->setOpenExternalLinks(false);
+    ui->BrowserInvoice->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageHeight = ui->BrowserInvoice->height();
     connect(ui->ButtonTakeOver, &QPushButton::clicked, this, &TFormERechnung::ButtonTakeOverClick);
     connect(ui->ButtonPrint, &QPushButton::clicked, this, &TFormERechnung::ButtonPrintClick);
     connect(ui->ButtonClose, &QPushButton::clicked, this, &TFormERechnung::ButtonCloseClick);
@@ -45,7 +47,8 @@ void TFormERechnung::showPage(const QString &html, const QString &checks, bool o
     ui->BrowserInvoice->setHtml(html);
     ui->BrowserChecks->setHtml(checks);
     ui->BrowserChecks->setVisible(!checks.isEmpty());
-    ui->BrowserInvoice->setFixedHeight(checks.isEmpty() ? ui->BrowserChecks->geometry().bottom() - 8 : 476);
+    // A GiroCode has no checks; its page takes their room.
+    ui->BrowserInvoice->setFixedHeight(checks.isEmpty() ? ui->BrowserChecks->geometry().bottom() - 7 : m_pageHeight);
     ui->ButtonTakeOver->setVisible(offerTakeOver);
     (offerTakeOver ? ui->ButtonTakeOver : ui->ButtonClose)->setDefault(true);
 }

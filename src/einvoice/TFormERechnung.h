@@ -35,4 +35,5 @@ private:
 
     std::unique_ptr<Ui::TFormERechnung> ui;
     QString m_printed; // the page with the checks at its end
+    int m_pageHeight = 0;
 };

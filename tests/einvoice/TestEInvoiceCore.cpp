@@ -327,10 +327,10 @@ void TestEInvoiceCore::checks_data()
                          << QStringList{u"Gesamtbetrag ohne Umsatzsteuer (52,50) und Umsatzsteuer (3,68) ergeben nicht "_s
                                         u"den Gesamtbetrag mit Umsatzsteuer (56,17)."_s,
                                         u"Gesamtbetrag mit Umsatzsteuer (56,17) abzüglich gezahlter Beträge (0,00) und "_s
-                                        u"zuzüglich Rundung (0) ergibt nicht den Zahlbetrag (56,18)."_s};
+                                        u"zuzüglich Rundung (0,00) ergibt nicht den Zahlbetrag (56,18)."_s};
     QTest::newRow("payable") << changed("ubl-invoice.xml", ">153.98<", ">153.89<")
                              << QStringList{u"Gesamtbetrag mit Umsatzsteuer (490,88) abzüglich gezahlter Beträge (153,89) "_s
-                                            u"und zuzüglich Rundung (0) ergibt nicht den Zahlbetrag (336,9)."_s};
+                                            u"und zuzüglich Rundung (0,00) ergibt nicht den Zahlbetrag (336,90)."_s};
     QTest::newRow("rounding counts") << changed("ubl-invoice.xml", "<cbc:PayableAmount currencyID=\"EUR\">336.9<",
                                                 "<cbc:PayableRoundingAmount currencyID=\"EUR\">0.1</cbc:PayableRoundingAmount>"
                                                 "<cbc:PayableAmount currencyID=\"EUR\">337.0<")
