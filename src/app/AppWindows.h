@@ -6,6 +6,7 @@
 #include "backup/TFormRestInf.h"
 #include "documents/TFormDocs.h"
 #include "documents/TFormFInfo.h"
+#include "einvoice/EInvoiceCommand.h"
 #include "payments/TFormQR.h"
 #include "register/TFormAppListe.h"
 #include "register/TFormFrage.h"
@@ -45,4 +46,6 @@ private:
     TFormJahre m_jahre{&m_main};
     TFormQR m_qr;
     TFormFInfo m_finfo{&m_main};
+    EInvoiceCommand m_einvoice{m_main, m_main.popupMenu(), m_main.editor(), m_finfo,
+                               [this] { return m_main.context().DatenPfad; }};
 };

@@ -52,7 +52,9 @@ void TFormFInfo::showElided(const QString &labelName, const QString &text)
 
 void TFormFInfo::LabelLinkClick()
 {
-    DocumentOpening::openIfThere(m_link, QStringLiteral("Datei nicht gefunden!"));
+    const bool ownWindow = ownViewer && DocumentPath::isExistingFile(m_link) && ownViewer(m_link);
+    if (!ownWindow)
+        DocumentOpening::openIfThere(m_link, QStringLiteral("Datei nicht gefunden!"));
     accept();
 }
 

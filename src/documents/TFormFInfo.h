@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -18,6 +19,8 @@ public:
     // Fills the labels for the document at path, shown in the list as shownName.
     void setDocument(const QString &path, const QString &shownName);
     QString link() const { return m_link; }
+    // Opens a document in one of our own windows when it can (true), else the desktop opens it.
+    std::function<bool(const QString &path)> ownViewer;
 
 public Q_SLOTS:
     void LabelLinkClick();

@@ -56,6 +56,7 @@ RecordEditor::RecordEditor(QWidget &form, RecordSession &session, QLabel &positi
     QPalette statusPalette = field(InvoiceLine::Status).palette();
     statusPalette.setColor(QPalette::Base, QColor(225, 225, 225));
     field(InvoiceLine::Status).setPalette(statusPalette);
+    connect(&m_session, &RecordSession::currentIndexChanged, this, [this] { m_keepsInvoiceDate = false; });
 }
 
 QString RecordEditor::fieldText(InvoiceLine::Field which) const
@@ -98,6 +99,14 @@ void RecordEditor::clear()
     field(InvoiceLine::Land).setText(QStringLiteral("DE"));
     field(InvoiceLine::Status).setText(InvoiceLine::kStatusOpen);
     m_session.setModified(false);
+}
+
+void RecordEditor::takeOver(const QStringList &fields)
+{
+    m_session.startNew();
+    show(InvoiceLine::join(fields));
+    m_session.setModified(true);
+    m_keepsInvoiceDate = true;
 }
 
 void RecordEditor::show(const QString &line)
@@ -279,7 +288,7 @@ void RecordEditor::ButtonUpDownClick()
 
 void RecordEditor::EditReDatumEnter()
 {
-    if (m_session.isNewRecord() || fieldText(InvoiceLine::ReDatum).isEmpty())
+    if ((m_session.isNewRecord() && !m_keepsInvoiceDate) || fieldText(InvoiceLine::ReDatum).isEmpty())
         field(InvoiceLine::ReDatum).setText(today());
 }
 

@@ -34,6 +34,9 @@ public:
     void resetState();
 
     void clear();
+    // A record from elsewhere (an incoming invoice) waits on screen as a new record with unsaved input:
+    // nothing is stored until the user saves. Its own invoice date stays when the date field is entered.
+    void takeOver(const QStringList &fields);
     // Shows the session's current record.
     void showCurrent();
     // Replaces the shown record by the record at index, after the save question where input is unsaved.
@@ -78,4 +81,5 @@ private:
     std::array<QLineEdit *, InvoiceLine::kFieldCount> m_fields{};
     QLabel &m_positionPanel;
     QLabel &m_countPanel;
+    bool m_keepsInvoiceDate = false; // a taken-over record is shown
 };

@@ -1,5 +1,6 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
 #include "BackupPictures.h"
+#include "EInvoicePictures.h"
 #include "WindowDoubles.h"
 #include "app/AppWindows.h"
 #include "documents/TFormDocs.h"
@@ -75,6 +76,7 @@ int main(int argc, char *argv[])
     pictureOfNextWindow(QStringLiteral("/about.png"));
     trigger("Info1");
     BackupPictures::save(doubles, windows.backup(), windows.main(), folder);
+    EInvoicePictures::save(folder);
 
     TFormFrage prompt;
     prompt.show();
