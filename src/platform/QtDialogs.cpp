@@ -66,7 +66,8 @@ bool runBox(QMessageBox::Icon icon, const QString &caption, const QString &text,
         return true;
     }
     AnswerRequired answerRequired;
-    box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+    // Only a customised frame leaves the close box out; the window manager still closes on Alt+F4.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     box.installEventFilter(&answerRequired);
     QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);

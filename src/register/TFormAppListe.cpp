@@ -133,12 +133,12 @@ void TFormAppListe::fitOuterSize()
     resize(kShownSize - (frameGeometry().size() - size()));
 }
 
-// A window manager frames a window when it first maps it and moves it then; only that tells the frame.
-void TFormAppListe::moveEvent(QMoveEvent *event)
+// A window manager frames a window when it first maps it; it is known once the window is active.
+bool TFormAppListe::event(QEvent *event)
 {
-    QDialog::moveEvent(event);
-    if (std::exchange(m_outerSizeUnsure, false))
+    if (event->type() == QEvent::WindowActivate && std::exchange(m_outerSizeUnsure, false))
         fitOuterSize();
+    return QDialog::event(event);
 }
 
 void TFormAppListe::resizeEvent(QResizeEvent *event)
