@@ -1,0 +1,101 @@
+// The hand-off of a prepared mail.
+// Input: address, invoice number and mail program separated by "\x", each as UTF-8.
+// Properties:
+//  - the client is the program whose file name is thunderbird or thunderbird.exe in any case;
+//  - the compose argument is "to=<address>,subject=Rechnung <number>" with both values trimmed and
+//    every control character (C0, DEL, C1) a blank; it is refused exactly when a value holds "," or "'",
+//    so an accepted one has one comma and no apostrophe;
+//  - the mailto: link is printable ASCII without blanks, and decoding its percent escapes here gives the
+//    cleaned address and "Rechnung " with the number (controls as blanks).
+#include "FuzzCheck.h"
+#include "FuzzInput.h"
+#include "mail/MailHandOff.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 32 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+}
+
+QString blanked(QString text)
+{
+    std::replace_if(text.begin(), text.end(), isControl, QLatin1Char(' '));
+    return text;
+}
+
+QString cleaned(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 32)
+        --end;
+    return blanked(text.mid(begin, end - begin));
+}
+
+bool isClient(const QString &program)
+{
+    const QString name = program.mid(program.lastIndexOf(u'/') + 1);
+    return name.compare(QLatin1String("thunderbird"), Qt::CaseInsensitive) == 0 ||
+        name.compare(QLatin1String("thunderbird.exe"), Qt::CaseInsensitive) == 0;
+}
+
+int hexValue(QChar c)
+{
+    const QString digits = QStringLiteral("0123456789ABCDEF");
+    return int(digits.indexOf(c.toUpper()));
+}
+
+std::optional<QString> percentDecoded(const QString &text)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'%') {
+            bytes.append(char(text[i].unicode()));
+            continue;
+        }
+        if (i + 2 >= text.size() || hexValue(text[i + 1]) < 0 || hexValue(text[i + 2]) < 0)
+            return std::nullopt;
+        bytes.append(char(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2])));
+        i += 2;
+    }
+    return QString::fromUtf8(bytes);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const FuzzInput input(data, size);
+    const QString address = input.text(0);
+    const QString number = input.text(1);
+    const QString program = input.text(2);
+    const QString shownInput = FuzzCheck::shown(QStringList{address, number, program});
+
+    FUZZ_CHECK(MailHandOff::isClient(program) == isClient(program), shownInput);
+
+    const QString compose = MailHandOff::composeText(address, number);
+    FUZZ_CHECK(compose == QStringLiteral("to=") + cleaned(address) + QStringLiteral(",subject=Rechnung ") + cleaned(number),
+               shownInput + QStringLiteral(" gave ") + FuzzCheck::shown(compose));
+    const bool fits = !(cleaned(address) + cleaned(number)).contains(u',') && !(cleaned(address) + cleaned(number)).contains(u'\'');
+    FUZZ_CHECK(MailHandOff::composeProblem(address, number).isEmpty() == fits, shownInput);
+    if (fits)
+        FUZZ_CHECK(compose.count(u',') == 1 && !compose.contains(u'\''), FuzzCheck::shown(compose));
+
+    const QString link = MailHandOff::mailtoLink(address, number);
+    FUZZ_CHECK(std::all_of(link.cbegin(), link.cend(), [](QChar c) { return c.unicode() > 32 && c.unicode() < 127; }),
+               FuzzCheck::shown(link));
+    const QString prefix = QStringLiteral("mailto:");
+    const qsizetype query = link.indexOf(QStringLiteral("?subject="));
+    FUZZ_CHECK(link.startsWith(prefix) && query > 0, FuzzCheck::shown(link));
+    const std::optional<QString> to = percentDecoded(link.mid(prefix.size(), query - prefix.size()));
+    const std::optional<QString> subject = percentDecoded(link.mid(query + 9));
+    FUZZ_CHECK(to == cleaned(address), FuzzCheck::shown(link));
+    FUZZ_CHECK(subject == QStringLiteral("Rechnung ") + blanked(number), FuzzCheck::shown(link));
+    return 0;
+}
