@@ -11,6 +11,7 @@
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
 #include "FuzzSandbox.h"
+#include "FuzzText.h"
 #include "backup/BackupHistory.h"
 #include "backup/HistorySearch.h"
 #include "platform/TextFile.h"
@@ -20,11 +21,6 @@
 #include <algorithm>
 
 namespace {
-
-bool isControl(QChar c)
-{
-    return c.unicode() < 32 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
-}
 
 QStringList readBack(const QString &path)
 {
@@ -62,7 +58,7 @@ QList<qsizetype> occurrences(const QString &text, const QString &term)
 void checkSearch(const QString &text, const QString &term)
 {
     HistorySearch search;
-    const bool blank = std::all_of(term.cbegin(), term.cend(), [](QChar c) { return c.unicode() <= 32; });
+    const bool blank = FuzzText::trimmed(term).isEmpty();
     FUZZ_CHECK(search.setTerm(term) == !blank, FuzzCheck::shown(term));
     if (blank)
         return;
@@ -92,9 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString target = input.text(1);
     const QDateTime when(QDate(2024, 3, 5), QTime(14, 7, 31));
     const QString line = BackupHistory::line(when, target);
-    QString blankedTarget = target;
-    std::replace_if(blankedTarget.begin(), blankedTarget.end(), isControl, QLatin1Char(' '));
-    FUZZ_CHECK(line == QStringLiteral("05.03.2024 14:07:31 | ") + blankedTarget, FuzzCheck::shown(line));
+    FUZZ_CHECK(line == QStringLiteral("05.03.2024 14:07:31 | ") + FuzzText::blanked(target), FuzzCheck::shown(line));
 
     FUZZ_CHECK(BackupHistory::append(path, line).isEmpty(), path);
     const QStringList appended = readBack(path);

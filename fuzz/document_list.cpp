@@ -11,6 +11,7 @@
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
 #include "FuzzSandbox.h"
+#include "FuzzText.h"
 #include "documents/DocumentKey.h"
 #include "documents/DocumentList.h"
 #include "platform/TextFile.h"
@@ -21,30 +22,14 @@
 
 namespace {
 
-bool hasControl(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 32 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); });
-}
-
-QString trimmedOf(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QString expectedKey(const QString &creditor, const QString &number)
 {
-    QString lowered = trimmedOf(creditor);
+    QString lowered = FuzzText::trimmed(creditor);
     for (QChar &c : lowered) {
         if (c >= u'A' && c <= u'Z')
             c = QChar(c.unicode() + 32);
     }
-    return lowered.left(6).remove(u' ') + trimmedOf(number).remove(u' ');
+    return lowered.left(6).remove(u' ') + FuzzText::trimmed(number).remove(u' ');
 }
 
 class ListCheck {
@@ -92,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const QString key = DocumentKey::of(creditor, number);
     FUZZ_CHECK(!std::any_of(key.cbegin(), key.cend(), [](QChar c) { return c.unicode() < 32; }), FuzzCheck::shown(key));
-    if (!hasControl(creditor) && !hasControl(number))
+    if (!FuzzText::hasControl(creditor) && !FuzzText::hasControl(number))
         FUZZ_CHECK(key == expectedKey(creditor, number), FuzzCheck::shown(key));
     if (key.contains(u'/'))
         FUZZ_CHECK(!DocumentKey::staysInFolder(key), FuzzCheck::shown(key));

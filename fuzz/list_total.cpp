@@ -7,6 +7,7 @@
 //    away from zero, "-" only before a total that is not zero; checked against a sum of digit strings.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
+#include "FuzzText.h"
 #include "register/ListTotal.h"
 
 #include <QStringList>
@@ -20,17 +21,6 @@ struct Amount {
     QString fraction;
 };
 
-QString trimmedOf(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 bool allDigits(const QString &text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
@@ -38,7 +28,7 @@ bool allDigits(const QString &text)
 
 std::optional<Amount> parsed(const QString &entered)
 {
-    QString text = trimmedOf(entered);
+    QString text = FuzzText::trimmed(entered);
     Amount amount;
     if (text.startsWith(u'-') || text.startsWith(u'+')) {
         amount.negative = text.startsWith(u'-');

@@ -9,6 +9,7 @@
 //    cleaned address and "Rechnung " with the number (controls as blanks).
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
+#include "FuzzText.h"
 #include "mail/MailHandOff.h"
 
 #include <QStringList>
@@ -16,26 +17,9 @@
 
 namespace {
 
-bool isControl(QChar c)
-{
-    return c.unicode() < 32 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
-}
-
-QString blanked(QString text)
-{
-    std::replace_if(text.begin(), text.end(), isControl, QLatin1Char(' '));
-    return text;
-}
-
 QString cleaned(const QString &text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32)
-        --end;
-    return blanked(text.mid(begin, end - begin));
+    return FuzzText::blanked(FuzzText::trimmed(text));
 }
 
 bool isClient(const QString &program)
@@ -96,6 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::optional<QString> to = percentDecoded(link.mid(prefix.size(), query - prefix.size()));
     const std::optional<QString> subject = percentDecoded(link.mid(query + 9));
     FUZZ_CHECK(to == cleaned(address), FuzzCheck::shown(link));
-    FUZZ_CHECK(subject == QStringLiteral("Rechnung ") + blanked(number), FuzzCheck::shown(link));
+    FUZZ_CHECK(subject == QStringLiteral("Rechnung ") + FuzzText::blanked(number), FuzzCheck::shown(link));
     return 0;
 }

@@ -12,6 +12,7 @@
 //    control character: no C0 code, no DEL, no C1 code.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
+#include "FuzzText.h"
 #include "payments/EpcAmount.h"
 #include "payments/EpcPayload.h"
 #include "payments/Iban.h"
@@ -86,11 +87,6 @@ qsizetype characters(const QString &text)
     return text.toUcs4().size();
 }
 
-bool isControl(QChar c)
-{
-    return c.unicode() < 32 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
-}
-
 QString shownFields(const EpcPayload::Fields &f)
 {
     return FuzzCheck::shown(QStringList{f.Bic, f.Firma, f.Iban, f.Betrag, f.RechNr, f.Zusatz});
@@ -116,7 +112,7 @@ void checkPayload(const EpcPayload::Fields &fields)
         return;
     FUZZ_CHECK(payload == expected.join(u'\n') + u'\n', FuzzCheck::shown(payload));
     const QString withoutBreaks = QString(payload).remove(u'\n');
-    FUZZ_CHECK(std::none_of(withoutBreaks.cbegin(), withoutBreaks.cend(), isControl), FuzzCheck::shown(payload));
+    FUZZ_CHECK(std::none_of(withoutBreaks.cbegin(), withoutBreaks.cend(), FuzzText::isControl), FuzzCheck::shown(payload));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 //  - a double-click takes the first five characters as the code and the trimmed rest as the town.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
+#include "FuzzText.h"
 #include "platform/TextFile.h"
 #include "tools/PostalCodeSearch.h"
 
@@ -63,17 +64,6 @@ QStringList linesOf(const QString &text)
     return lines;
 }
 
-QString trimmedOf(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QStringList expectedEntries(const QStringList &lines, const QString &term)
 {
     QStringList found;
@@ -85,8 +75,8 @@ QStringList expectedEntries(const QStringList &lines, const QString &term)
         return found;
     const QString message = QStringLiteral("Plz ") + term + QStringLiteral(" nicht gefunden!");
     for (const QString &line : lines) {
-        if (term.size() >= 2 && line.startsWith(term.left(2)) && !trimmedOf(line.mid(5)).isEmpty())
-            return {message + QStringLiteral(" Mglw. Postfachadresse in:"), trimmedOf(line.mid(5))};
+        if (term.size() >= 2 && line.startsWith(term.left(2)) && !FuzzText::trimmed(line.mid(5)).isEmpty())
+            return {message + QStringLiteral(" Mglw. Postfachadresse in:"), FuzzText::trimmed(line.mid(5))};
         if (term.size() >= 2 && line.startsWith(term.left(2)))
             break;
     }
@@ -103,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     PostalCodeSearch search;
     search.setText(text);
     const std::optional<PostalCodeSearch::Result> result = search.search(term);
-    FUZZ_CHECK(result.has_value() == !trimmedOf(term).isEmpty(), FuzzCheck::shown(term));
+    FUZZ_CHECK(result.has_value() == !FuzzText::trimmed(term).isEmpty(), FuzzCheck::shown(term));
     // A term is typed into one line; one holding a line break has no line of its own to be found in.
     if (!result || term.contains(u'\r') || term.contains(u'\n'))
         return 0;
@@ -114,8 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (qsizetype i = 0; i < result->entries.size(); ++i) {
         const QString &entry = result->entries[i];
         const PostalCodeSearch::TakeOver taken = PostalCodeSearch::takeOver(*result, i);
-        if (result->found && !trimmedOf(entry).isEmpty())
-            FUZZ_CHECK(taken.postalCode == entry.left(5) && taken.town == trimmedOf(entry.mid(5)), FuzzCheck::shown(entry));
+        if (result->found && !FuzzText::trimmed(entry).isEmpty())
+            FUZZ_CHECK(taken.postalCode == entry.left(5) && taken.town == FuzzText::trimmed(entry.mid(5)), FuzzCheck::shown(entry));
         else if (!result->found && i == 1)
             FUZZ_CHECK(!taken.postalCode && taken.town == entry, FuzzCheck::shown(entry));
         else

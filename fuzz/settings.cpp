@@ -10,6 +10,7 @@
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
 #include "FuzzSandbox.h"
+#include "FuzzText.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
 #include "platform/Windows1252.h"
@@ -31,13 +32,8 @@ QByteArray bytesOf(const QString &path)
 // A saved line as it comes back: control characters (C0, DEL, C1) as blanks, characters the code page lacks as "?".
 QString asStored(const QString &line, bool trimmed)
 {
-    QString blanked = line;
-    for (QChar &c : blanked) {
-        if (c.unicode() < 32 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
-            c = QLatin1Char(' ');
-    }
     QByteArray bytes;
-    Windows1252::appendEncoded(blanked, bytes);
+    Windows1252::appendEncoded(FuzzText::blanked(line), bytes);
     const QString stored = Windows1252::decode(bytes.constData(), bytes.size());
     return trimmed ? TextTrim::trimmed(stored) : stored;
 }
