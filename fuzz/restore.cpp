@@ -22,8 +22,8 @@
 
 #include <QFile>
 #include <QMap>
-#include <algorithm>
 #include <QStringList>
+#include <algorithm>
 #include <sys/stat.h>
 #include <zip.h>
 
