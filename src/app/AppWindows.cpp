@@ -1,6 +1,7 @@
 #include "app/AppWindows.h"
 
 #include "documents/DocumentKey.h"
+#include "documents/DocumentKeyChange.h"
 #include "payments/PaymentQrCommand.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
@@ -30,6 +31,10 @@ AppWindows::AppWindows()
                      [this] { PaymentQrCommand::run(m_main.editor(), m_main.context().DatenPfad, m_qr); });
     QObject::connect(m_main.popupMenu().findChild<QAction *>(QStringLiteral("Dokumente1")), &QAction::triggered,
                      &m_main, [this] { Dokumente1Click(); });
+    QObject::connect(&m_main.session(), &RecordSession::recordReplaced, &m_main,
+                     [this](const QString &previousLine, const QString &storedLine) {
+                         DocumentKeyChange::follow(m_main.context().DatenPfad, previousLine, storedLine);
+                     });
 }
 
 bool AppWindows::start()

@@ -1,38 +1,13 @@
 #include "backup/BackupHistory.h"
 
 #include "platform/Regional.h"
-#include "platform/Windows1252.h"
+#include "platform/TextTrim.h"
 
 #include <QFileInfo>
 
-namespace {
-
-bool fitsCodePage(const QStringList &lines)
-{
-    for (const QString &line : lines) {
-        QByteArray bytes;
-        Windows1252::appendEncoded(line, bytes);
-        if (Windows1252::decode(bytes.constData(), bytes.size()) != line)
-            return false;
-    }
-    return true;
-}
-
-// A line-based file must never get a line break or other control character from inside a value.
-QString withoutControls(QString text)
-{
-    for (QChar &character : text) {
-        if (character.unicode() < 32)
-            character = QLatin1Char(' ');
-    }
-    return text;
-}
-
-} // namespace
-
 QString BackupHistory::line(const QDateTime &when, const QString &target)
 {
-    return Regional::formatDateTime(when) + QStringLiteral(" | ") + withoutControls(target);
+    return Regional::formatDateTime(when) + QStringLiteral(" | ") + TextTrim::blankControls(target);
 }
 
 QString BackupHistory::append(const QString &path, const QString &line)
@@ -51,6 +26,5 @@ QString BackupHistory::append(const QString &path, const QString &line)
 
 QString BackupHistory::write(const QString &path, const QStringList &lines, TextEncoding current)
 {
-    const bool widen = current == TextEncoding::Windows1252 && !fitsCodePage(lines);
-    return TextFile::writeLines(path, lines, widen ? TextEncoding::Utf8 : current);
+    return TextFile::writeBytes(path, TextFile::encodeReadable(lines, current).bytes);
 }

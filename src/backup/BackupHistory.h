@@ -14,7 +14,7 @@ public:
     static QString line(const QDateTime &when, const QString &target);
     // Appends one line to the file, creating it if missing. Returns the reason of a failure.
     static QString append(const QString &path, const QString &line);
-    // Writes the lines in the encoding the file had, or in UTF-8 with mark where the Windows code page
-    // cannot hold them. Returns the reason of a failure.
+    // Writes the lines in the encoding the file had, or in UTF-8 with mark where they would not read
+    // back in it. Returns the reason of a failure.
     static QString write(const QString &path, const QStringList &lines, TextEncoding current);
 };

@@ -1,7 +1,7 @@
 #include "documents/DocumentKey.h"
 
-#include "platform/TextTrim.h"
 #include "platform/AsciiCase.h"
+#include "platform/TextTrim.h"
 
 namespace {
 
@@ -12,18 +12,27 @@ QString withoutBlanks(QString text)
     return text.remove(QLatin1Char(' '));
 }
 
-} // namespace
-
-QString DocumentKey::of(const QString &creditorName, const QString &invoiceNumber)
+// A separator in the key would make the list a path into another folder; invoice numbers like
+// "RE-2024/0815" are common, so it becomes a plain character instead of being refused.
+QString withoutSeparators(QString text)
 {
-    const QString creditor = TextTrim::trimmed(AsciiCase::lowered(creditorName)).left(kCreditorLength);
-    return withoutBlanks(creditor) + withoutBlanks(TextTrim::trimmed(invoiceNumber));
+    return text.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
 }
 
-// Without a separator the name cannot climb out either: "..", joined with ".dat", is an ordinary name.
+} // namespace
+
+// From the values as they are stored, so the key of a shown record does not change when it is saved,
+// and no control character reaches a file name.
+QString DocumentKey::of(const QString &creditorName, const QString &invoiceNumber)
+{
+    const QString creditor = AsciiCase::lowered(TextTrim::storedValue(creditorName)).left(kCreditorLength);
+    return withoutSeparators(withoutBlanks(creditor) + withoutBlanks(TextTrim::storedValue(invoiceNumber)));
+}
+
+// "...dat" would be an ordinary name, but a key ".." reads as the folder above wherever it is shown.
 bool DocumentKey::staysInFolder(const QString &key)
 {
-    return !key.contains(QLatin1Char('/')) && !key.contains(QLatin1Char('\\'));
+    return key != QLatin1String("..") && !key.contains(QLatin1Char('/')) && !key.contains(QLatin1Char('\\'));
 }
 
 QString DocumentKey::listFilePath(const QString &dataFolder, const QString &key)

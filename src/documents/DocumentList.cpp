@@ -1,24 +1,11 @@
 #include "documents/DocumentList.h"
 
 #include "documents/DocumentKey.h"
-#include "platform/Windows1252.h"
+#include "platform/TextTrim.h"
 
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace {
-
-bool windows1252Holds(const QString &text)
-{
-    return Windows1252::firstUnencodable(text) < 0;
-}
-
-// A control character would split the line or vanish from it; either way the link would be lost.
-bool holdsControlCharacter(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 32; });
-}
 
 QString cannotCreate(const QString &path, const QString &reason)
 {
@@ -61,7 +48,8 @@ QString DocumentList::read()
 
 QString DocumentList::add(const QString &documentPath)
 {
-    if (holdsControlCharacter(documentPath))
+    // A control character would split the line or become a blank; either way the link would be lost.
+    if (TextTrim::hasControl(documentPath))
         return QStringLiteral("Der Pfad \"%1\" enthält einen Zeilenumbruch oder ein Steuerzeichen und kann nicht "
                               "in die Dokumentliste aufgenommen werden.").arg(documentPath);
     return write(m_lines + QStringList{documentPath});
@@ -83,11 +71,13 @@ QString DocumentList::write(const QStringList &lines)
 {
     QString error = refusal();
     if (error.isEmpty()) {
-        const TextEncoding encoding = encodingFor(lines);
-        error = TextFile::writeLines(m_path, lines, encoding);
+        // A list that would not read back in its encoding (a path the code page cannot hold, or a first
+        // path that begins like a byte-order mark) is kept in UTF-8 with its mark from then on.
+        EncodedLines encoded = TextFile::encodeReadable(lines, m_encoding);
+        error = TextFile::writeBytes(m_path, encoded.bytes);
         if (error.isEmpty()) {
             m_lines = lines;
-            m_encoding = encoding;
+            m_encoding = encoded.encoding;
             return {};
         }
     }
@@ -97,21 +87,11 @@ QString DocumentList::write(const QStringList &lines)
 QString DocumentList::refusal() const
 {
     if (!m_keyStaysInFolder)
-        return QStringLiteral("Gläubiger und Rechnungsnummer dürfen für die Dokumentliste kein \"/\" und kein "
-                              "\"\\\" enthalten.");
+        return QStringLiteral("Gläubiger und Rechnungsnummer ergeben keinen zulässigen Namen für die Dokumentliste "
+                              "(\"..\" allein oder ein Pfad). Bitte ändern Sie die Rechnungsnummer.");
     if (m_fileIsLink)
         return QStringLiteral("Die Datei ist eine symbolische Verknüpfung.");
     if (m_fileUnread)
         return QStringLiteral("Die vorhandene Datei konnte nicht gelesen werden und bleibt, wie sie ist.");
     return {};
-}
-
-// A path the code page cannot hold would be stored as "?" and its link lost, so such a list is kept in
-// UTF-8 with its mark from then on.
-TextEncoding DocumentList::encodingFor(const QStringList &lines) const
-{
-    if (m_encoding != TextEncoding::Windows1252)
-        return m_encoding;
-    const bool allHeld = std::all_of(lines.cbegin(), lines.cend(), windows1252Holds);
-    return allHeld ? TextEncoding::Windows1252 : TextEncoding::Utf8;
 }

@@ -25,7 +25,6 @@ private:
     QString read();
     QString write(const QStringList &lines);
     QString refusal() const;
-    TextEncoding encodingFor(const QStringList &lines) const;
 
     QString m_path;
     QStringList m_lines;

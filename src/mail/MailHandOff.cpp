@@ -7,21 +7,25 @@
 
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSubject = QStringLiteral("Rechnung ");
 
-// A line break must not reach the mail program as a second header or a second argument.
-QString cleaned(const QString &text)
+// The client splits its argument at commas into options and reads quotes around option values; a
+// value holding either would be cut short or add an option of its own, an attachment for one.
+bool fitsOptionList(const QString &value)
 {
-    return TextTrim::blankControls(TextTrim::trimmed(text));
+    return std::none_of(value.cbegin(), value.cend(), [](QChar c) { return c == u',' || c == u'\'' || c == u'"'; });
 }
 
-// The client splits its argument at commas into options and reads quotes as option values; a field
-// holding either could add an option of its own, an attachment for one.
-bool fitsComposeArgument(const QString &value)
+QString percentEncodedLink(const QString &address, const QString &subject)
 {
-    return !value.contains(QLatin1Char('\'')) && !value.contains(QLatin1Char(','));
+    const QByteArray to = QUrl::toPercentEncoding(address, "@");
+    const QByteArray encodedSubject = QUrl::toPercentEncoding(subject);
+    return QStringLiteral("mailto:") + QString::fromLatin1(to) + QStringLiteral("?subject=")
+        + QString::fromLatin1(encodedSubject);
 }
 
 } // namespace
@@ -32,40 +36,27 @@ bool MailHandOff::isClient(const QString &mailProgram)
     return fileName == QLatin1String("thunderbird") || fileName == QLatin1String("thunderbird.exe");
 }
 
+// The option list as the client has always been given it; where a value would break it, the link form
+// the client's compose argument accepts as well, whose percent-encoding leaves nothing to misread.
+// The values as stored: a line break must not reach the mail program as a second header or argument.
 QString MailHandOff::composeText(const QString &address, const QString &invoiceNumber)
 {
-    return QStringLiteral("to=") + cleaned(address) + QStringLiteral(",subject=") + kSubject + cleaned(invoiceNumber);
-}
-
-QString MailHandOff::composeProblem(const QString &address, const QString &invoiceNumber)
-{
-    const auto problem = [](const QString &what, const QString &value) {
-        return QStringLiteral("%1 \"%2\" enthält ein Komma oder einen Apostroph; das Mailprogramm läse dort "
-                              "weitere Angaben. Bitte entfernen Sie das Zeichen, um die Mail zu erstellen.")
-            .arg(what, value);
-    };
-    if (!fitsComposeArgument(cleaned(address)))
-        return problem(QStringLiteral("Die E-Mail-Adresse"), cleaned(address));
-    if (!fitsComposeArgument(cleaned(invoiceNumber)))
-        return problem(QStringLiteral("Die Rechnungsnummer"), cleaned(invoiceNumber));
-    return {};
+    const QString to = TextTrim::storedValue(address);
+    const QString number = TextTrim::storedValue(invoiceNumber);
+    if (!fitsOptionList(to) || !fitsOptionList(number))
+        return percentEncodedLink(to, kSubject + number);
+    return QStringLiteral("to=") + to + QStringLiteral(",subject=") + kSubject + number;
 }
 
 QString MailHandOff::mailtoLink(const QString &address, const QString &invoiceNumber)
 {
-    const QByteArray to = QUrl::toPercentEncoding(cleaned(address), "@");
-    const QByteArray subject = QUrl::toPercentEncoding(kSubject + TextTrim::blankControls(invoiceNumber));
-    return QStringLiteral("mailto:") + QString::fromLatin1(to) + QStringLiteral("?subject=") + QString::fromLatin1(subject);
+    return percentEncodedLink(TextTrim::storedValue(address), kSubject + TextTrim::blankControls(invoiceNumber));
 }
 
 void MailHandOff::send(const QString &mailProgram, const QString &addressField, const QString &invoiceNumberField)
 {
     bool handedOver = false;
     if (isClient(mailProgram)) {
-        if (const QString problem = composeProblem(addressField, invoiceNumberField); !problem.isEmpty()) {
-            Platform::dialogs().notice(Dialogs::NoticeKind::Error, problem);
-            return;
-        }
         handedOver = Platform::shell().start(
             mailProgram, {QStringLiteral("-compose"), composeText(addressField, invoiceNumberField)});
     } else {

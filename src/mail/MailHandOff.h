@@ -8,14 +8,13 @@ class MailHandOff {
 public:
     // True when the mail program's file name is thunderbird, in any case, with or without ".exe".
     static bool isClient(const QString &mailProgram);
-    // The argument after "-compose": "to=<address>,subject=Rechnung <number>", both trimmed.
+    // The argument after "-compose": "to=<address>,subject=Rechnung <number>", both trimmed; the
+    // mailto: link of the trimmed values where one holds a comma or a quote.
     static QString composeText(const QString &address, const QString &invoiceNumber);
-    // Why a value cannot go into the compose argument, for the user; empty when it can.
-    static QString composeProblem(const QString &address, const QString &invoiceNumber);
     // "mailto:<address>?subject=Rechnung <number>", address trimmed, number as typed, both
     // percent-encoded in UTF-8.
     static QString mailtoLink(const QString &address, const QString &invoiceNumber);
-    // Hands the mail over and reports a refusal or a failure; the field texts as they stand.
+    // Hands the mail over and reports a failure; the field texts as they stand.
     static void send(const QString &mailProgram, const QString &addressField, const QString &invoiceNumberField);
     // Only the presence of an "@" is asked of a filled address.
     static bool isPlausibleAddress(const QString &addressField);

@@ -2,12 +2,11 @@
 
 #include "payments/CreditorData.h"
 #include "payments/Iban.h"
-#include "payments/WebAddress.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
-#include "platform/Shell.h"
 #include "platform/TextTrim.h"
+#include "platform/WebAddress.h"
 #include "register/RecordEditor.h"
 
 #include <QLineEdit>
@@ -41,7 +40,7 @@ void CreditorBinding::ButtonCopyBClick()
     Platform::dialogs().plainMessage(QStringLiteral("Name kopiert."));
 }
 
-// The system writes these values, not the user's keys, so the record does not count as modified.
+// A take-over like typing: moving on afterwards asks to save it.
 void CreditorBinding::ButtonPasteBClick()
 {
     if (m_held)
@@ -57,18 +56,21 @@ void CreditorBinding::ButtonPasteBClick()
 void CreditorBinding::pasteHeld(const QStringList &texts)
 {
     for (qsizetype i = 0; i < texts.size(); ++i)
-        m_editor.field(CreditorData::kFields[i]).setText(TextTrim::blankControls(texts[i]));
+        m_editor.takeOver(CreditorData::kFields[i], TextTrim::blankControls(texts[i]));
 }
 
 // A multi-line address from the clipboard must stay one line of the name.
 void CreditorBinding::pasteClipboardIntoName()
 {
-    m_editor.field(InvoiceLine::Name).insert(TextTrim::blankControls(Platform::clipboard().text()));
+    const QString text = TextTrim::blankControls(Platform::clipboard().text());
+    // An empty insert still reports an edit; nothing was taken over.
+    if (!text.isEmpty())
+        m_editor.field(InvoiceLine::Name).insert(text);
 }
 
 void CreditorBinding::SpeedButton1Click()
 {
-    Platform::shell().open(WebAddress::forOpening(m_editor.field(InvoiceLine::Web).text()));
+    WebAddress::open(m_editor.field(InvoiceLine::Web).text());
 }
 
 void CreditorBinding::EditIbanChange()

@@ -63,7 +63,7 @@ QString amountProblem(const QString &amount)
         return {};
     return refused(QStringLiteral("Der Rechnungsbetrag \"%1\" ist kein gültiger Euro-Betrag. Erlaubt sind 0,01 bis "
                                   "999999999,99 mit Dezimalkomma und höchstens zwei Nachkommastellen, zum "
-                                  "Beispiel 49,90.")
+                                  "Beispiel 49,90 oder 1.234,56 €.")
                        .arg(amount));
 }
 

@@ -1,5 +1,7 @@
 #include "payments/Iban.h"
 
+#include "platform/AsciiCase.h"
+
 #include <QRegularExpression>
 
 QString Iban::grouped(const QString &text)
@@ -22,17 +24,24 @@ QString Iban::compact(const QString &text)
     return result.remove(QLatin1Char(' '));
 }
 
+QString Iban::forPayment(const QString &text)
+{
+    return AsciiCase::uppered(compact(text));
+}
+
+// Only a to z have a case here: a full case mapping would turn "ı" into "I" and "ß" into "SS" and let
+// them pass as letters of the IBAN.
 bool Iban::hasValidForm(const QString &compact)
 {
     static const QRegularExpression form(QStringLiteral("^[A-Z]{2}[0-9]{2}[A-Z0-9]{1,30}$"));
-    return form.match(compact.toUpper()).hasMatch();
+    return form.match(AsciiCase::uppered(compact)).hasMatch();
 }
 
 // Country and check digits move to the end and every letter counts as the number 10 to 35; the
 // remainder is taken digit by digit, so no number grows beyond a few digits.
 bool Iban::hasValidCheckDigits(const QString &compact)
 {
-    const QString upper = compact.toUpper();
+    const QString upper = AsciiCase::uppered(compact);
     const QString rearranged = upper.mid(4) + upper.left(4);
     int remainder = 0;
     for (const QChar c : rearranged) {

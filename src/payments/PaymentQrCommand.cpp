@@ -13,7 +13,7 @@ namespace {
 // A line break inside a value would shift every payload line after it.
 QString valueOf(const RecordEditor &editor, InvoiceLine::Field field)
 {
-    return TextTrim::blankControls(editor.fieldText(field));
+    return TextTrim::storedValue(editor.fieldText(field));
 }
 
 bool isComplete(const EpcPayload::Fields &fields)
@@ -32,7 +32,7 @@ void PaymentQrCommand::run(const RecordEditor &editor, const QString &dataFolder
     form.DatenPfad = dataFolder;
     const EpcPayload::Fields fields{
         valueOf(editor, InvoiceLine::Bic),     valueOf(editor, InvoiceLine::Name),
-        Iban::compact(valueOf(editor, InvoiceLine::Iban)), valueOf(editor, InvoiceLine::Preis),
+        Iban::forPayment(valueOf(editor, InvoiceLine::Iban)), valueOf(editor, InvoiceLine::Preis),
         valueOf(editor, InvoiceLine::ReNummer), valueOf(editor, InvoiceLine::KNum),
     };
     Dialogs &dialogs = Platform::dialogs();

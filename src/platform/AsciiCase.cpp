@@ -1,12 +1,27 @@
 #include "platform/AsciiCase.h"
 
-QString AsciiCase::lowered(QStringView text)
+namespace {
+
+template <typename Map>
+QString mapped(QStringView text, Map map)
 {
     QString result(text.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(result.data());
     for (const QChar c : text)
-        *out++ = lower(c.unicode());
+        *out++ = map(c.unicode());
     return result;
+}
+
+} // namespace
+
+QString AsciiCase::lowered(QStringView text)
+{
+    return mapped(text, [](char16_t c) { return lower(c); });
+}
+
+QString AsciiCase::uppered(QStringView text)
+{
+    return mapped(text, [](char16_t c) { return upper(c); });
 }
 
 bool AsciiCase::contains(QStringView text, QStringView loweredTerm)

@@ -18,17 +18,19 @@ public:
     // "Informationen", "Warnung", "Fehler" or "Bestätigen".
     static QString captionOf(NoticeKind kind);
 
-    // A centred message dialog with the caption and icon of its kind; a confirmation returns the "Ja" answer.
+    // Every Yes/No box below must be answered: Esc and the close box do nothing, only "Ja" (true) or
+    // "Nein" (false) ends it. A question taken as "Nein" without the user saying so could overwrite the
+    // clipboard or run a backup on.
+
+    // A centred message dialog with the caption and icon of its kind; a confirmation is a Yes/No box.
     virtual bool notice(NoticeKind kind, const QString &text) = 0;
-    // A Yes/No question with a question icon and the caption "zettmar"; true means "Ja".
+    // A Yes/No question with a question icon and the caption "zettmar".
     virtual bool question(const QString &text) = 0;
-    // The same question, but one the user must answer: Esc and the close box do nothing.
-    virtual bool mandatoryQuestion(const QString &text) = 0;
     // The program's title as caption, no icon, one "OK".
     virtual void plainMessage(const QString &text) = 0;
     // A box with a caption and icon of its own and one "OK".
     virtual void captionedMessage(const QString &caption, const QString &text, Icon icon) = 0;
-    // A Yes/No question with a question icon and a caption of its own; true means "Ja".
+    // A Yes/No question with a question icon and a caption of its own.
     virtual bool captionedQuestion(const QString &caption, const QString &text) = 0;
     // A one-line input box; empty when cancelled.
     virtual std::optional<QString> inputLine(const QString &caption, const QString &prompt,

@@ -54,27 +54,23 @@ protected:
     }
 };
 
-enum class Buttons { Ok, YesNo, YesNoRequired };
+enum class Buttons { Ok, YesNo };
 
 // Runs a box with German button captions and tells whether "Ja" (or "OK") was chosen.
 bool runBox(QMessageBox::Icon icon, const QString &caption, const QString &text, Buttons buttons)
 {
     QMessageBox box(icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
-    AnswerRequired answerRequired;
-    if (buttons == Buttons::YesNoRequired) {
-        box.setWindowFlag(Qt::WindowCloseButtonHint, false);
-        box.installEventFilter(&answerRequired);
-    }
     if (buttons == Buttons::Ok) {
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();
         return true;
     }
+    AnswerRequired answerRequired;
+    box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+    box.installEventFilter(&answerRequired);
     QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    if (buttons == Buttons::YesNo)
-        box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -97,11 +93,6 @@ bool QtDialogs::notice(NoticeKind kind, const QString &text)
 bool QtDialogs::question(const QString &text)
 {
     return runBox(QMessageBox::Question, QStringLiteral("zettmar"), text, Buttons::YesNo);
-}
-
-bool QtDialogs::mandatoryQuestion(const QString &text)
-{
-    return runBox(QMessageBox::Question, QStringLiteral("zettmar"), text, Buttons::YesNoRequired);
 }
 
 void QtDialogs::plainMessage(const QString &text)

@@ -26,13 +26,47 @@ TextEncoding encodingByMark(const QByteArray &bytes)
     return TextEncoding::Windows1252;
 }
 
+bool isAscii(QByteArrayView bytes)
+{
+    unsigned char high = 0;
+    for (const char byte : bytes)
+        high |= static_cast<unsigned char>(byte) & 0x80;
+    return high == 0;
+}
+
+// Text in the code page is almost never valid UTF-8 once it holds a letter beyond ASCII, while files
+// written on Linux are UTF-8 without a mark; plain ASCII reads the same either way.
+TextEncoding encodingOf(const QByteArray &bytes)
+{
+    const TextEncoding marked = encodingByMark(bytes);
+    if (marked != TextEncoding::Windows1252)
+        return marked;
+    return !isAscii(bytes) && bytes.isValidUtf8() ? TextEncoding::Utf8WithoutMark : TextEncoding::Windows1252;
+}
+
+bool readsBackIn(const QByteArray &bytes, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1252:
+        return encodingOf(bytes) == TextEncoding::Windows1252;
+    case TextEncoding::Utf8WithoutMark:
+        return encodingByMark(bytes) == TextEncoding::Windows1252;
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        break;
+    }
+    return true;
+}
+
 QByteArray markOf(TextEncoding encoding)
 {
     switch (encoding) {
     case TextEncoding::Utf8: return kUtf8Mark;
     case TextEncoding::Utf16LE: return kUtf16LEMark;
     case TextEncoding::Utf16BE: return kUtf16BEMark;
-    case TextEncoding::Windows1252: break;
+    case TextEncoding::Windows1252:
+    case TextEncoding::Utf8WithoutMark: break;
     }
     return {};
 }
@@ -72,9 +106,9 @@ QStringList splitWindows1252(const QByteArray &bytes)
 QString decodeUnicode(const QByteArray &bytes, TextEncoding encoding)
 {
     const QByteArrayView body = QByteArrayView(bytes).sliced(markOf(encoding).size());
-    const QStringDecoder::Encoding decoding = encoding == TextEncoding::Utf8 ? QStringDecoder::Utf8
-        : encoding == TextEncoding::Utf16LE                                  ? QStringDecoder::Utf16LE
-                                                                             : QStringDecoder::Utf16BE;
+    const QStringDecoder::Encoding decoding = encoding == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
+        : encoding == TextEncoding::Utf16BE                                     ? QStringDecoder::Utf16BE
+                                                                                : QStringDecoder::Utf8;
     QStringDecoder decoder(decoding, QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(body);
 }
@@ -100,23 +134,40 @@ void appendUtf16(QStringView line, bool bigEndian, QByteArray &out)
     }
 }
 
-void appendLine(QStringView line, TextEncoding encoding, QByteArray &out)
+// False when a character became "?", which only the code page does.
+bool appendLine(QStringView line, TextEncoding encoding, QByteArray &out)
 {
     switch (encoding) {
-    case TextEncoding::Windows1252:
-        Windows1252::appendEncoded(line, out);
+    case TextEncoding::Windows1252: {
+        const bool held = Windows1252::appendEncoded(line, out);
         out.append("\r\n", 2);
-        return;
+        return held;
+    }
     case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithoutMark:
         out.append(line.toUtf8());
         out.append("\r\n", 2);
-        return;
+        break;
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE:
         appendUtf16(line, encoding == TextEncoding::Utf16BE, out);
         appendUtf16(u"\r\n", encoding == TextEncoding::Utf16BE, out);
-        return;
+        break;
     }
+    return true;
+}
+
+QByteArray encode(const QStringList &lines, TextEncoding encoding, bool &allHeld)
+{
+    qsizetype units = 0;
+    for (const QString &line : lines)
+        units += line.size() + 2;
+    QByteArray bytes = markOf(encoding);
+    bytes.reserve(bytes.size() + units * (encoding == TextEncoding::Windows1252 ? 1 : 2));
+    allHeld = true;
+    for (const QString &line : lines)
+        allHeld &= appendLine(line, encoding, bytes);
+    return bytes;
 }
 
 } // namespace
@@ -148,7 +199,7 @@ std::optional<QByteArray> TextFile::readBytes(const QString &path, QString *erro
 
 TextLines TextFile::decodeLines(const QByteArray &bytes)
 {
-    const TextEncoding encoding = encodingByMark(bytes);
+    const TextEncoding encoding = encodingOf(bytes);
     if (encoding == TextEncoding::Windows1252)
         return {splitWindows1252(bytes), encoding};
     return {splitLines(decodeUnicode(bytes, encoding)), encoding};
@@ -164,7 +215,7 @@ std::optional<QString> TextFile::readText(const QString &path, QString *error)
 
 QString TextFile::decodeText(const QByteArray &bytes)
 {
-    const TextEncoding encoding = encodingByMark(bytes);
+    const TextEncoding encoding = encodingOf(bytes);
     if (encoding == TextEncoding::Windows1252)
         return Windows1252::decode(bytes.constData(), bytes.size());
     return decodeUnicode(bytes, encoding);
@@ -181,14 +232,18 @@ QStringList TextFile::splitLines(QStringView text)
 
 QByteArray TextFile::encodeLines(const QStringList &lines, TextEncoding encoding)
 {
-    qsizetype units = 0;
-    for (const QString &line : lines)
-        units += line.size() + 2;
-    QByteArray bytes = markOf(encoding);
-    bytes.reserve(bytes.size() + units * (encoding == TextEncoding::Windows1252 ? 1 : 2));
-    for (const QString &line : lines)
-        appendLine(line, encoding, bytes);
-    return bytes;
+    bool allHeld = true;
+    return encode(lines, encoding, allHeld);
+}
+
+// UTF-8 with its mark holds every text and reads back as nothing else.
+EncodedLines TextFile::encodeReadable(const QStringList &lines, TextEncoding wanted)
+{
+    bool allHeld = true;
+    QByteArray bytes = encode(lines, wanted, allHeld);
+    if (allHeld && readsBackIn(bytes, wanted))
+        return {std::move(bytes), wanted};
+    return {encodeLines(lines, TextEncoding::Utf8), TextEncoding::Utf8};
 }
 
 QString TextFile::writeLines(const QString &path, const QStringList &lines, TextEncoding encoding)

@@ -6,15 +6,23 @@
 #include <QStringList>
 #include <optional>
 
-enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE };
+// Utf8WithoutMark: UTF-8 as files written on Linux hold it; the others carry their byte-order mark,
+// except Windows-1252, which has none.
+enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE, Utf8WithoutMark };
 
 struct TextLines {
     QStringList lines;
     TextEncoding encoding = TextEncoding::Windows1252;
 };
 
-// Whole text files: the encoding told by the byte-order mark (else Windows-1252), any of CR LF, CR and
-// LF ending a line; written back with the mark of their encoding and CR LF after every line.
+struct EncodedLines {
+    QByteArray bytes;
+    TextEncoding encoding = TextEncoding::Windows1252;
+};
+
+// Whole text files: the encoding told by the byte-order mark; without one, UTF-8 when the bytes are
+// valid UTF-8 with at least one multi-byte sequence, else Windows-1252. Any of CR LF, CR and LF ends a
+// line; written back with the mark of their encoding and CR LF after every line.
 class TextFile {
 public:
     // Empty when the file cannot be read whole (not there, no regular file, a read error or a short
@@ -28,6 +36,10 @@ public:
     static QString decodeText(const QByteArray &bytes);
     static QStringList splitLines(QStringView text);
     static QByteArray encodeLines(const QStringList &lines, TextEncoding encoding);
+    // The lines in wanted, unless they would not read back as they are: a Windows-1252 text with a
+    // character the code page lacks, or whose bytes would be taken for a mark or for UTF-8, and an
+    // unmarked UTF-8 text beginning with U+FEFF are encoded as UTF-8 with its mark instead.
+    static EncodedLines encodeReadable(const QStringList &lines, TextEncoding wanted);
     // Writes through a temporary file, so the old file stays whole until the new one is complete.
     // Returns the reason of a failure, empty on success.
     static QString writeLines(const QString &path, const QStringList &lines, TextEncoding encoding);

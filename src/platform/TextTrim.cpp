@@ -1,5 +1,7 @@
 #include "platform/TextTrim.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isTrimmed(QChar c)
@@ -20,11 +22,21 @@ QString TextTrim::trimmed(QStringView text)
     return text.sliced(begin, end - begin).toString();
 }
 
+bool TextTrim::hasControl(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), isControl);
+}
+
 QString TextTrim::blankControls(QString text)
 {
     for (QChar &c : text) {
-        if (c.unicode() < 32)
+        if (isControl(c))
             c = QLatin1Char(' ');
     }
     return text;
+}
+
+QString TextTrim::storedValue(QStringView text)
+{
+    return trimmed(blankControls(text.toString()));
 }

@@ -8,7 +8,16 @@
 class TextTrim {
 public:
     static QString trimmed(QStringView text);
-    // Every character below code 32 becomes a blank: a line break or tab pasted into a value must not
-    // split the line the value is stored in.
+    // The codes below 32, DEL and the C1 controls U+0080 to U+009F: none of them is text, and a line
+    // break or tab would split the line a value is stored in.
+    static bool isControl(QChar c)
+    {
+        const char16_t unit = c.unicode();
+        return unit < 32 || (unit >= 0x7F && unit <= 0x9F);
+    }
+    static bool hasControl(QStringView text);
+    // Every control character becomes a blank.
     static QString blankControls(QString text);
+    // A value as it is stored: control characters as blanks, then trimmed.
+    static QString storedValue(QStringView text);
 };

@@ -49,7 +49,7 @@ QString Windows1252::decode(const char *bytes, qsizetype size)
     return text;
 }
 
-void Windows1252::appendEncoded(QStringView text, QByteArray &out)
+bool Windows1252::appendEncoded(QStringView text, QByteArray &out)
 {
     const qsizetype start = out.size();
     const qsizetype size = text.size();
@@ -64,11 +64,15 @@ void Windows1252::appendEncoded(QStringView text, QByteArray &out)
         notPlain |= static_cast<unsigned>(!isPlainLatin1(src[i]));
     }
     if (notPlain == 0)
-        return;
+        return true;
+    bool allHeld = true;
     for (qsizetype i = 0; i < size; ++i) {
-        if (!isPlainLatin1(src[i]))
+        if (!isPlainLatin1(src[i])) {
             dest[i] = encodeBeyondLatin(src[i]);
+            allHeld &= dest[i] != '?';
+        }
     }
+    return allHeld;
 }
 
 qsizetype Windows1252::firstUnencodable(QStringView text)

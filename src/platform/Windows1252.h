@@ -10,8 +10,8 @@
 class Windows1252 {
 public:
     static QString decode(const char *bytes, qsizetype size);
-    // Characters the code page cannot hold become "?".
-    static void appendEncoded(QStringView text, QByteArray &out);
+    // Characters the code page cannot hold become "?"; false when there were any.
+    [[nodiscard]] static bool appendEncoded(QStringView text, QByteArray &out);
     // The position of the first character the code page cannot hold, or -1.
     static qsizetype firstUnencodable(QStringView text);
 };

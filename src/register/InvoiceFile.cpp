@@ -27,20 +27,34 @@ QString InvoiceFile::load()
     m_lines.clear();
     if (!exists())
         return {};
-    QString error;
-    std::optional<TextLines> read = TextFile::readLines(m_path, &error);
+    QString reason;
+    std::optional<TextLines> read = TextFile::readLines(m_path, &reason);
     if (!read)
-        return error;
+        return unreadableMessage(reason);
     m_lines = std::move(read->lines);
     m_encoding = read->encoding;
     return {};
 }
 
-QString InvoiceFile::write() const
+// The user has to act outside the program, so the message says where and what.
+QString InvoiceFile::unreadableMessage(const QString &reason) const
 {
-    const QString reason = TextFile::writeLines(m_path, m_lines, m_encoding);
-    if (reason.isEmpty())
+    return QStringLiteral("Die Rechnungsdatei \"%1\" kann nicht gelesen werden (%2).\n\n"
+                          "Ihre Rechnungen dieses Jahres werden daher nicht angezeigt, und die Datei bleibt "
+                          "unverändert. Bitte prüfen Sie, ob unter diesem Namen eine gewöhnliche Datei liegt, die "
+                          "Sie lesen dürfen, oder stellen Sie sie aus einer Datensicherung wieder her. Laden Sie das Jahr danach neu "
+                          "(Menü \"Jahr laden\") oder starten Sie das Programm neu.")
+        .arg(m_path, reason);
+}
+
+QString InvoiceFile::write()
+{
+    EncodedLines encoded = TextFile::encodeReadable(m_lines, m_encoding);
+    const QString reason = TextFile::writeBytes(m_path, encoded.bytes);
+    if (reason.isEmpty()) {
+        m_encoding = encoded.encoding;
         return {};
+    }
     return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(m_path, reason);
 }
 

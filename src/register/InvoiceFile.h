@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The record list of one year and the file it comes from; written back in the encoding it was read in.
+// The record list of one year and the file it comes from; written back in the encoding it was read in,
+// unless the text would not read back in it (see TextFile::encodeReadable).
 class InvoiceFile {
 public:
     static QString pathFor(const QString &dataFolder, const QString &year);
@@ -14,11 +15,11 @@ public:
     const QString &path() const { return m_path; }
     bool exists() const;
 
-    // Replaces the record list by the file's lines. Returns an error text when an existing file cannot
-    // be read; a missing file leaves the list empty and is no error.
-    QString load();
+    // Replaces the record list by the file's lines. Returns the message for the user when an existing
+    // file cannot be read; a missing file leaves the list empty and is no error.
+    [[nodiscard]] QString load();
     // Writes the whole record list atomically; returns the message for the user, empty on success.
-    QString write() const;
+    [[nodiscard]] QString write();
 
     const QStringList &lines() const { return m_lines; }
     QStringList &lines() { return m_lines; }
@@ -28,6 +29,8 @@ public:
     TextEncoding encoding() const { return m_encoding; }
 
 private:
+    QString unreadableMessage(const QString &reason) const;
+
     QString m_path;
     QStringList m_lines;
     TextEncoding m_encoding = TextEncoding::Windows1252;

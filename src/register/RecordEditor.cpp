@@ -11,7 +11,6 @@
 #include "register/UpperCaseValidator.h"
 
 #include <QFocusEvent>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +47,9 @@ RecordEditor::RecordEditor(QWidget &form, RecordSession &session, QLabel &positi
         m_fields[i] = form.findChild<QLineEdit *>(QLatin1String(kFieldNames[i]));
         Q_ASSERT(m_fields[i]);
         m_fields[i]->installEventFilter(this);
+        // Deleting, pasting by Shift+Insert, the middle button or the context menu, and the characters of
+        // dead keys and compose edit the text without a typed character; setText by the program is no edit.
+        connect(m_fields[i], &QLineEdit::textEdited, this, [this] { m_session.setModified(true); });
     }
     field(InvoiceLine::Bic).setValidator(new UpperCaseValidator(this));
     // Grey like a disabled field: only the status button changes it.
@@ -71,7 +73,16 @@ QStringList RecordEditor::fieldTexts() const
 
 void RecordEditor::startNewYear()
 {
-    m_session.startNew();
+    m_session.startNewYear();
+}
+
+void RecordEditor::takeOver(InvoiceLine::Field which, const QString &text)
+{
+    QLineEdit &edit = field(which);
+    if (edit.text() == text)
+        return;
+    edit.setText(text);
+    m_session.setModified(true);
 }
 
 void RecordEditor::resetState()
@@ -172,9 +183,9 @@ bool RecordEditor::offerToSave()
 
 bool RecordEditor::askToStore()
 {
-    if (!Platform::dialogs().mandatoryQuestion(QStringLiteral("Änderungen speichern?")))
+    if (!Platform::dialogs().question(QStringLiteral("Änderungen speichern?")))
         return true;
-    return storeShown().mayLeave();
+    return storeShown().done();
 }
 
 void RecordEditor::navigateAfterSaving(const std::function<void()> &move)
@@ -299,11 +310,6 @@ bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
             m_session.setModified(true);
         break;
     }
-    case QEvent::InputMethod:
-        // Dead keys and compose deliver their character here, not as a key press.
-        if (!edit->isReadOnly() && !static_cast<QInputMethodEvent *>(event)->commitString().isEmpty())
-            m_session.setModified(true);
-        break;
     case QEvent::FocusIn:
         if (edit == &field(InvoiceLine::ReDatum) && isFieldFocusChange(event))
             EditReDatumEnter();

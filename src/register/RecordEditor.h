@@ -28,6 +28,9 @@ public:
 
     // Start of a year with no file: the cleared fields wait for the year's first record.
     void startNewYear();
+    // Writes a value taken over from elsewhere (held creditor data, a postal-code entry) into a field;
+    // like typing, it counts as a change when the text differs.
+    void takeOver(InvoiceLine::Field field, const QString &text);
     void resetState();
 
     void clear();
@@ -39,8 +42,8 @@ public:
     // Reads the year file and shows its first record; an unreadable file is reported.
     void load();
     bool store();
-    // Asks "Änderungen speichern?" when there is unsaved input; "Ja" stores. The question must be
-    // answered. False when the answer was "Ja" and the input could not be stored, so it must stay.
+    // Asks "Änderungen speichern?" when there is unsaved input; "Ja" stores. False when the answer was
+    // "Ja" and the input could not be stored (incomplete, refused or not written), so it must stay.
     bool offerToSave();
     // The same question whatever the flags say.
     bool askToStore();

@@ -33,13 +33,21 @@ void RecordSession::startNew()
 {
     m_newRecord = true;
     m_modified = false;
+    m_untouchedStart = false;
     setIndex(m_file.count());
+}
+
+void RecordSession::startNewYear()
+{
+    startNew();
+    m_untouchedStart = true;
 }
 
 void RecordSession::moveTo(qsizetype index)
 {
     m_newRecord = false;
     m_modified = false;
+    m_untouchedStart = false;
     setIndex(index);
 }
 
@@ -50,23 +58,27 @@ void RecordSession::reset()
 
 RecordSession::Result RecordSession::store(const QStringList &fields)
 {
-    if (fields[InvoiceLine::Name].isEmpty() || fields[InvoiceLine::Email].isEmpty())
+    QStringList storable;
+    for (const QString &field : fields)
+        storable.append(TextTrim::storedValue(field));
+    if (storable[InvoiceLine::Name].isEmpty() || storable[InvoiceLine::Email].isEmpty())
         return {Outcome::Incomplete, QStringLiteral("Datensatz unvollständig!")};
     if (m_readFailed)
         return refusalOfWrite();
-    QStringList storable;
-    for (const QString &field : fields)
-        storable.append(TextTrim::blankControls(field));
     if (const Result refusal = refusalOfCharacters(storable); !refusal.done())
         return refusal;
     const QString line = InvoiceLine::join(storable);
+    if (const Result refusal = refusalOfLength(line); !refusal.done())
+        return refusal;
     QStringList &lines = m_file.lines();
     Result result;
-    if (m_newRecord || m_index >= lines.size()) {
+    const bool replacing = !m_newRecord && m_index < lines.size();
+    QString previous;
+    if (!replacing) {
         lines.append(line);
         result = writeOrUndo([&lines] { lines.removeLast(); });
     } else {
-        const QString previous = std::exchange(lines[m_index], line);
+        previous = std::exchange(lines[m_index], line);
         result = writeOrUndo([this, &lines, previous] { lines[m_index] = previous; });
     }
     if (!result.done())
@@ -74,6 +86,8 @@ RecordSession::Result RecordSession::store(const QStringList &fields)
     m_newRecord = false;
     m_modified = false;
     Q_EMIT listChanged();
+    if (replacing)
+        Q_EMIT recordReplaced(previous, line);
     return result;
 }
 
@@ -120,6 +134,18 @@ RecordSession::Result RecordSession::refusalOfCharacters(const QStringList &fiel
                                            InvoiceLine::labelOf(InvoiceLine::Field(i)))};
     }
     return {};
+}
+
+// A longer line would come back cut, with the creditor and e-mail lost from its end.
+RecordSession::Result RecordSession::refusalOfLength(const QString &line)
+{
+    if (line.size() <= InvoiceLine::kMaxUsedLength)
+        return {};
+    return {Outcome::Refused,
+            QStringLiteral("Der Datensatz ist zu lang: Er hätte %1 Zeichen, eine Zeile der Datei darf aber höchstens "
+                           "%2 Zeichen haben. Bitte kürzen Sie einen der langen Texte.")
+                .arg(line.size())
+                .arg(InvoiceLine::kMaxUsedLength)};
 }
 
 // A failed write leaves the record list as the file still is, so a later save stores the record once.

@@ -13,15 +13,13 @@ class RecordSession final : public QObject {
     Q_OBJECT
 
 public:
-    // Incomplete: a record without creditor name or e-mail, which the user may leave behind. Refused: a
-    // record that cannot be stored as it is, whose input must stay.
+    // Incomplete: a record without creditor name or e-mail. Refused: a record that cannot be stored as it
+    // is. Whatever was not stored stays on screen with its input, so nothing typed is lost.
     enum class Outcome { Done, Incomplete, Refused, ReadFailed, WriteFailed };
     struct Result {
         Outcome outcome = Outcome::Done;
         QString message; // for the user, when not done
-        bool done() const { return outcome == Outcome::Done; }
-        // The user may go on to another record: nothing typed is lost that could have been kept.
-        bool mayLeave() const { return outcome == Outcome::Done || outcome == Outcome::Incomplete; }
+        [[nodiscard]] bool done() const { return outcome == Outcome::Done; }
     };
 
     explicit RecordSession(QObject *parent = nullptr);
@@ -43,18 +41,22 @@ public:
     qsizetype currentIndex() const { return m_index; }
     bool isNewRecord() const { return m_newRecord; }
     bool isModified() const { return m_modified; }
-    bool hasUnsavedInput() const { return m_newRecord || m_modified; }
+    // The cleared fields of a year's untouched start hold nothing to save; after "Neu" they do.
+    bool hasUnsavedInput() const { return m_modified || (m_newRecord && !m_untouchedStart); }
     void setModified(bool modified) { m_modified = modified; }
 
     // The next record will be appended: index past the end, new-record flag set, nothing modified.
     void startNew();
+    // The same at the start of a year without a file, before the user did anything.
+    void startNewYear();
     // Shows the record at index (which may lie past the end, as after a failed load); clears both flags.
     void moveTo(qsizetype index);
     // Back to the state before any year is loaded: first position, no flags.
     void reset();
 
-    // Stores the 21 trimmed field texts at the current index, or appends them for a new record. Characters
-    // below code 32 are stored as blanks.
+    // Stores the 21 field texts at the current index, or appends them for a new record. Control
+    // characters are stored as blanks, and every value trimmed. A line longer than a line may be when
+    // read back is refused.
     Result store(const QStringList &fields);
     // Removes the current record and goes back to the first.
     Result removeCurrent();
@@ -64,16 +66,20 @@ public:
 Q_SIGNALS:
     void listChanged();
     void currentIndexChanged(qsizetype index);
+    // A stored record took the place of an earlier one; both lines as the file holds them.
+    void recordReplaced(const QString &previousLine, const QString &storedLine);
 
 private:
     Result writeOrUndo(const std::function<void()> &undo);
     Result refusalOfWrite() const;
     Result refusalOfCharacters(const QStringList &fields) const;
+    static Result refusalOfLength(const QString &line);
     void setIndex(qsizetype index);
 
     InvoiceFile m_file;
     qsizetype m_index = 0;
     bool m_newRecord = false;
     bool m_modified = false;
+    bool m_untouchedStart = false;
     bool m_readFailed = false;
 };

@@ -56,6 +56,8 @@ void TFormAppListe::setUpList()
     for (int column = 0; column < InvoiceListModel::kColumnCount; ++column)
         header->resizeSection(column, kColumnWidths[column]);
     connect(header, &QHeaderView::sectionClicked, this, &TFormAppListe::MyListColumnClick);
+    // The header takes a quick second click for a double click and then reports no click.
+    connect(header, &QHeaderView::sectionDoubleClicked, this, &TFormAppListe::MyListColumnClick);
     // Focus alone makes a row current without selecting it; drawn as current it would look chosen, yet
     // the take-over takes only a selected row.
     connect(ui->MyList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
@@ -116,12 +118,27 @@ void TFormAppListe::FormShow()
 {
     SatzNr = -1;
     m_model.resetDirection();
-    resize(kShownSize);
+    fitOuterSize();
+    m_outerSizeUnsure = true;
     m_totalPanel->setText(m_model.total());
     ui->MyList->header()->setSortIndicatorShown(false);
     ui->MyList->clearSelection();
     ui->MyList->scrollToTop();
     ui->MyList->setFocus();
+}
+
+// The size asked for includes the desktop's frame, which the window can only learn from the desktop.
+void TFormAppListe::fitOuterSize()
+{
+    resize(kShownSize - (frameGeometry().size() - size()));
+}
+
+// A window manager frames a window when it first maps it and moves it then; only that tells the frame.
+void TFormAppListe::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    if (std::exchange(m_outerSizeUnsure, false))
+        fitOuterSize();
 }
 
 void TFormAppListe::resizeEvent(QResizeEvent *event)

@@ -42,6 +42,7 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -49,9 +50,11 @@ private:
     void setUpList();
     void setUpLook();
     void showSortIndicator();
+    void fitOuterSize();
 
     std::unique_ptr<Ui::TFormAppListe> ui;
     InvoiceListModel m_model;
     TFormFrage &m_prompt;
     QLabel *m_totalPanel = nullptr;
+    bool m_outerSizeUnsure = false;
 };

@@ -55,6 +55,8 @@ void TFormJahre::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     SelJahr.clear();
+    // Only a selected entry loads; the focus alone would make the first one current without selecting it.
+    ui->ListeJahre->setCurrentRow(0);
     ui->ListeJahre->setFocus();
 }
 

@@ -3,14 +3,7 @@
 #include "platform/TextTrim.h"
 #include "platform/Windows1252.h"
 
-#include <algorithm>
-
 namespace {
-
-bool hasControl(QStringView text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 32; });
-}
 
 // One character as the user sees it: a surrogate pair stays whole.
 QStringView characterAt(QStringView text, qsizetype i)
@@ -24,7 +17,7 @@ QStringView characterAt(QStringView text, qsizetype i)
 QString SettingsEntryCheck::problem(const QString &fieldCaption, QStringView value)
 {
     const QString trimmed = TextTrim::trimmed(value);
-    if (hasControl(trimmed))
+    if (TextTrim::hasControl(trimmed))
         return QStringLiteral("Das Feld \"%1\" enthält einen Zeilenumbruch oder ein anderes Steuerzeichen. "
                               "Bitte entfernen Sie es; die Einstellungen wurden nicht gespeichert.")
             .arg(fieldCaption);

@@ -7,8 +7,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/PointerSynth.h"
-#include "platform/Shell.h"
 #include "platform/TextTrim.h"
+#include "platform/WebAddress.h"
 #include "platform/WindowBackground.h"
 #include "settings/ScreenPlacement.h"
 #include "settings/SettingsEntryCheck.h"
@@ -203,12 +203,12 @@ void TFormIni::ButtonPassClick()
     ui->ButtonPass->setText(masked ? QStringLiteral("***") : QStringLiteral("Abc"));
 }
 
-// The address goes as typed: the desktop decides what a bare host name means.
+// A bare host name would reach the bank over plain http.
 void TFormIni::ButtonUrlClick()
 {
     const QString address = TextTrim::trimmed(ui->EditLogin->text());
     if (!address.isEmpty())
-        Platform::shell().open(address);
+        WebAddress::open(address);
 }
 
 // The backup window keeps its history beside the settings file, in the data folder; the destination

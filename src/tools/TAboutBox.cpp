@@ -2,8 +2,7 @@
 
 #include "ui_TAboutBox.h"
 
-#include "platform/Platform.h"
-#include "platform/Shell.h"
+#include "platform/WebAddress.h"
 #include "platform/WindowBackground.h"
 
 #include <QMouseEvent>
@@ -48,7 +47,7 @@ void TAboutBox::SpeedButton1Click()
 
 void TAboutBox::Label5Click()
 {
-    Platform::shell().open(QStringLiteral("https://") + ui->Label5->text());
+    WebAddress::open(ui->Label5->text());
     accept();
 }
 

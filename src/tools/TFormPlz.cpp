@@ -100,16 +100,16 @@ void TFormPlz::runSearch()
                               : QStringLiteral("Suche abgeschlossen."));
 }
 
-// Written into the fields as the system's own values, so the record does not count as typed into.
+// A take-over like typing: moving on afterwards asks to save it.
 void TFormPlz::Memo1DblClick(qsizetype entry)
 {
     const PostalCodeSearch::TakeOver takeOver = PostalCodeSearch::takeOver(m_result, entry);
     if (takeOver.takesNothing())
         Platform::dialogs().plainMessage(QStringLiteral("Bitte Ortsnamen anklicken!"));
     if (takeOver.postalCode)
-        m_editor.field(InvoiceLine::Plz).setText(*takeOver.postalCode);
+        m_editor.takeOver(InvoiceLine::Plz, *takeOver.postalCode);
     if (takeOver.town)
-        m_editor.field(InvoiceLine::City).setText(*takeOver.town);
+        m_editor.takeOver(InvoiceLine::City, *takeOver.town);
     accept();
 }
 

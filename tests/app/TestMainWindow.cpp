@@ -4,6 +4,7 @@
 #include "register/RecordEditor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -66,8 +67,10 @@ private Q_SLOTS:
     void incompleteRecordIsNotStored();
     void asksToSaveWhenNavigating_data();
     void asksToSaveWhenNavigating();
-    void marksModifiedOnlyForTypedCharacters_data();
-    void marksModifiedOnlyForTypedCharacters();
+    void marksModifiedForEveryEditOfTheText_data();
+    void marksModifiedForEveryEditOfTheText();
+    void contextMenuEditsAreChanges_data();
+    void contextMenuEditsAreChanges();
     void computesDueDateWhenLeavingTerm_data();
     void computesDueDateWhenLeavingTerm();
     void fillsInvoiceDateOnEntry_data();
@@ -287,7 +290,6 @@ void TestMainWindow::asksToSaveWhenNavigating_data()
     QTest::addColumn<int>("fileRecords");
     const QString first = QStringLiteral("Erster Datensatz");
     const QString last = QStringLiteral("Letzter Datensatz");
-    const QString incomplete = u"Datensatz unvollständig!"_qs;
     QTest::newRow("unchanged, next") << 0 << "" << "ButtonNext" << true << QStringList() << "R2" << 3;
     QTest::newRow("typed, next, yes stores") << 0 << "typed" << "ButtonNext" << true
                                              << QStringList{kSaveQuestion} << "R2" << 3;
@@ -304,8 +306,8 @@ void TestMainWindow::asksToSaveWhenNavigating_data()
                                                 << QStringList{kSaveQuestion, last} << "neu" << 3;
     QTest::newRow("new, next, yes: stored then last")
         << 0 << "new" << "ButtonNext" << true << QStringList{kSaveQuestion, last} << "neu" << 4;
-    QTest::newRow("new incomplete, last, yes: warning then moves")
-        << 0 << "new incomplete" << "ButtonLast" << true << QStringList{kSaveQuestion, incomplete} << "R3" << 3;
+    QTest::newRow("new incomplete, last, no") << 0 << "new incomplete" << "ButtonLast" << false
+                                              << QStringList{kSaveQuestion} << "R3" << 3;
 }
 
 void TestMainWindow::asksToSaveWhenNavigating()
@@ -341,17 +343,20 @@ void TestMainWindow::asksToSaveWhenNavigating()
     QCOMPARE(fileLines()[startAt].startsWith(QStringLiteral("R%1x;").arg(startAt + 1)), storedTyped);
 }
 
-void TestMainWindow::marksModifiedOnlyForTypedCharacters_data()
+void TestMainWindow::marksModifiedForEveryEditOfTheText_data()
 {
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("modified");
+    // The shown record's fields have their cursor at the start, the clipboard holds "x".
     QTest::newRow("letter") << "EditTitle" << int(Qt::Key_A) << 0 << true;
     QTest::newRow("backspace") << "EditTitle" << int(Qt::Key_Backspace) << 0 << true;
     QTest::newRow("enter") << "EditPreis" << int(Qt::Key_Return) << 0 << true;
     QTest::newRow("Ctrl+V") << "EditName" << int(Qt::Key_V) << int(Qt::ControlModifier) << true;
-    QTest::newRow("delete key") << "EditTitle" << int(Qt::Key_Delete) << 0 << false;
+    QTest::newRow("delete key") << "EditTitle" << int(Qt::Key_Delete) << 0 << true;
+    QTest::newRow("Shift+Insert") << "EditTitle" << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << true;
+    QTest::newRow("delete key in an empty field") << "EditFax" << int(Qt::Key_Delete) << 0 << false;
     QTest::newRow("arrow") << "EditTitle" << int(Qt::Key_Left) << 0 << false;
     QTest::newRow("Ctrl+F") << "EditTitle" << int(Qt::Key_F) << int(Qt::ControlModifier) << false;
     QTest::newRow("F3") << "EditTitle" << int(Qt::Key_F3) << 0 << false;
@@ -359,13 +364,14 @@ void TestMainWindow::marksModifiedOnlyForTypedCharacters_data()
     QTest::newRow("letter into the status") << "EditStatus" << int(Qt::Key_A) << 0 << false;
 }
 
-void TestMainWindow::marksModifiedOnlyForTypedCharacters()
+void TestMainWindow::marksModifiedForEveryEditOfTheText()
 {
     QFETCH(QString, fieldName);
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, modified);
     start(records(1));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
     QLineEdit &edit = field(fieldName.toLatin1().constData());
     edit.setFocus();
     if (key == Qt::Key_F && modifiers == Qt::ControlModifier)
@@ -373,6 +379,41 @@ void TestMainWindow::marksModifiedOnlyForTypedCharacters()
     QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(session().isModified(), modified);
     QCOMPARE(field("EditStatus").text(), QStringLiteral("Offen"));
+}
+
+void TestMainWindow::contextMenuEditsAreChanges_data()
+{
+    QTest::addColumn<QString>("action"); // the menu item's caption as Qt gives it without a translation
+    QTest::addColumn<QString>("text");
+    QTest::newRow("paste") << "&Paste" << "R1x";
+    QTest::newRow("delete") << "Delete" << "";
+    QTest::newRow("cut") << "Cu&t" << "";
+}
+
+// The field's own context menu, as the right mouse button opens it.
+void TestMainWindow::contextMenuEditsAreChanges()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, text);
+    start(records(2));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    QLineEdit &title = field("EditTitle");
+    if (action == QLatin1String("&Paste"))
+        title.end(false);
+    else
+        title.selectAll();
+    const std::unique_ptr<QMenu> menu(title.createStandardContextMenu());
+    const QList<QAction *> items = menu->actions();
+    const auto item = std::find_if(items.begin(), items.end(),
+                                   [&action](const QAction *each) { return each->text().startsWith(action); });
+    QVERIFY(item != items.end());
+    (*item)->trigger();
+    QCOMPARE(title.text(), text);
+    QVERIFY(session().isModified());
+    m_doubles->dialogs.answers.enqueue(false);
+    click("ButtonNext");
+    QCOMPARE(m_doubles->dialogs.texts(), QStringList{kSaveQuestion});
+    QCOMPARE(fileLines()[0], record(QStringLiteral("R1")));
 }
 
 void TestMainWindow::computesDueDateWhenLeavingTerm_data()
@@ -526,15 +567,16 @@ void TestMainWindow::failedWritesLeaveTheListAsTheFileIs()
 
 void TestMainWindow::quitsAndCloses_data()
 {
-    QTest::addColumn<QString>("input");  // "typed", "new" or "new incomplete"
+    QTest::addColumn<QString>("input");  // "typed", "new", "new typed" or "year start" (no year file)
     QTest::addColumn<bool>("byMenu");
     QTest::addColumn<bool>("answer");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<int>("fileRecords");
     QTest::newRow("quit, typed, no") << "typed" << true << false << QStringList{kSaveQuestion} << 1;
     QTest::newRow("quit, typed, yes") << "typed" << true << true << QStringList{kSaveQuestion} << 1;
-    QTest::newRow("quit, new untouched, yes") << "new" << true << true
-                                              << QStringList{kSaveQuestion, u"Datensatz unvollständig!"_qs} << 1;
+    QTest::newRow("quit, new untouched, no") << "new" << true << false << QStringList{kSaveQuestion} << 1;
+    QTest::newRow("quit, untouched start of the year") << "year start" << true << true << QStringList() << 0;
+    QTest::newRow("close box, untouched start of the year") << "year start" << false << true << QStringList() << 0;
     QTest::newRow("close box, new untouched") << "new" << false << true << QStringList() << 1;
     QTest::newRow("close box, typed, yes") << "typed" << false << true << QStringList{kSaveQuestion} << 1;
     QTest::newRow("close box, new typed, yes") << "new typed" << false << true << QStringList{kSaveQuestion} << 2;
@@ -547,7 +589,10 @@ void TestMainWindow::quitsAndCloses()
     QFETCH(bool, answer);
     QFETCH(QStringList, boxes);
     QFETCH(int, fileRecords);
-    start(records(1));
+    if (input == QLatin1String("year start"))
+        startWithBytes(QByteArray());
+    else
+        start(records(1));
     if (input.startsWith(QStringLiteral("new")))
         click("ButtonClear");
     if (input.endsWith(QStringLiteral("typed"))) {
@@ -628,26 +673,38 @@ void TestMainWindow::inputMethodCommitCountsAsTyping()
     m_doubles->dialogs.answers.enqueue(false);
     click("ButtonNext");
     QCOMPARE(m_doubles->dialogs.texts(), QStringList{kSaveQuestion});
-    QCOMPARE(m_doubles->dialogs.log.first().kind, QStringLiteral("mandatory question"));
+    QCOMPARE(m_doubles->dialogs.log.first().kind, QStringLiteral("question"));
 }
 
 void TestMainWindow::failedStoreInTheQuestionKeepsTheRecord_data()
 {
     QTest::addColumn<QString>("way");
-    QTest::newRow("navigation") << "next";
-    QTest::newRow("quit") << "quit";
-    QTest::newRow("close box") << "close";
+    QTest::addColumn<QString>("failure");
+    for (const char *way : {"next", "quit", "close"}) {
+        for (const char *failure : {"write", "incomplete", "too long"})
+            QTest::addRow("%s, %s", way, failure) << way << failure;
+    }
 }
 
-// "Ja" to the question, the write fails: the record with its input and flags stays on screen.
+// "Ja" to the question, the record is not stored: it stays on screen with its input and flags.
 void TestMainWindow::failedStoreInTheQuestionKeepsTheRecord()
 {
     QFETCH(QString, way);
+    QFETCH(QString, failure);
     start(records(2));
+    const QByteArray before = m_doubles->places.fileBytes(kYearFile);
     type("EditTitle", QStringLiteral("x"));
-    const QString path = m_doubles->places.dataFolder() + kYearFile;
-    QVERIFY(QFile::remove(path));
-    QVERIFY(QDir().mkpath(path));
+    QString kind = QStringLiteral("warning");
+    if (failure == QLatin1String("write")) {
+        const QString path = m_doubles->places.dataFolder() + kYearFile;
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkpath(path));
+        kind = QStringLiteral("error");
+    } else if (failure == QLatin1String("incomplete")) {
+        field("EditEmail").clear();
+    } else {
+        field("EditArtikel").insert(QString(5000, u'a')); // a paste of a long text
+    }
     m_doubles->dialogs.answers.enqueue(true);
     if (way == QLatin1String("next"))
         click("ButtonNext");
@@ -656,28 +713,37 @@ void TestMainWindow::failedStoreInTheQuestionKeepsTheRecord()
     else
         m_windows->main().close();
     QCOMPARE(m_doubles->dialogs.log.size(), 2);
-    QCOMPARE(m_doubles->dialogs.log[1].kind, QStringLiteral("error"));
+    QCOMPARE(m_doubles->dialogs.log[1].kind, kind);
     QVERIFY(m_windows->main().isVisible());
     QCOMPARE(field("EditTitle").text(), QStringLiteral("R1x"));
     QCOMPARE(session().currentIndex(), 0);
     QVERIFY(session().isModified());
+    if (failure != QLatin1String("write"))
+        QCOMPARE(m_doubles->places.fileBytes(kYearFile), before);
 }
 
 void TestMainWindow::unreadableYearFileIsNeverWritten()
 {
-    QVERIFY(QDir().mkpath(m_doubles->places.dataFolder() + kYearFile));
+    const QString path = m_doubles->places.dataFolder() + kYearFile;
+    QVERIFY(QDir().mkpath(path));
     startWithBytes(QByteArray());
-    QCOMPARE(m_doubles->dialogs.texts(), QStringList{QStringLiteral("Keine reguläre Datei")});
+    QCOMPARE(m_doubles->dialogs.texts(),
+             QStringList{u"Die Rechnungsdatei \"%1\" kann nicht gelesen werden (Keine reguläre Datei).\n\n"
+                         "Ihre Rechnungen dieses Jahres werden daher nicht angezeigt, und die Datei bleibt unverändert. "
+                         "Bitte prüfen Sie, ob unter diesem Namen eine gewöhnliche Datei liegt, die Sie lesen dürfen, "
+                         "oder stellen Sie sie aus einer Datensicherung wieder her. Laden Sie das Jahr danach neu "
+                         "(Menü \"Jahr laden\") oder starten Sie das Programm neu."_qs.arg(path)});
+    QCOMPARE(m_doubles->dialogs.log[0].kind, QStringLiteral("error"));
     type("EditName", QStringLiteral("N"));
     type("EditEmail", QStringLiteral("n@x"));
     click("ButtonSave");
     const QString refusal = QStringLiteral("Die Datei \"%1\" wurde nicht vollständig gelesen und wird daher nicht "
-                                           "geändert.").arg(m_doubles->places.dataFolder() + kYearFile);
+                                           "geändert.").arg(path);
     QCOMPARE(m_doubles->dialogs.lastText(), refusal);
     m_doubles->dialogs.answers.enqueue(true);
     m_windows->main().popupMenu().findChild<QAction *>(QStringLiteral("Beenden1"))->trigger();
     QCOMPARE(m_doubles->dialogs.lastText(), refusal);
-    QVERIFY(QFileInfo(m_doubles->places.dataFolder() + kYearFile).isDir());
+    QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(QDir(m_doubles->places.dataFolder()).entryList(QDir::Files), QStringList());
 }
 

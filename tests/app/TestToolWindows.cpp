@@ -47,7 +47,9 @@ private Q_SLOTS:
     void onlineBankingShowsWhileTheMainWindowIsMinimised();
     void backupWindowGetsTheDataFolderAndItsDestinationIsStored();
     void aboutShowsTheBuildsReleaseAndOpensTheLink();
-    void lookupTakesTheEntryOverUnmodified();
+    void failedOpeningsAreReported_data();
+    void failedOpeningsAreReported();
+    void lookupTakeOverIsAChange();
     void lookupSearchesTheTermOfTheOpening_data();
     void lookupSearchesTheTermOfTheOpening();
     void lookupKeepsEarlierDataWhenTheFileIsGone();
@@ -214,7 +216,46 @@ void TestToolWindows::doubleClick(TFormPlz &window, int entry, int displayLine) 
     QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, memo->cursorRect(cursor).center());
 }
 
-void TestToolWindows::lookupTakesTheEntryOverUnmodified()
+void TestToolWindows::failedOpeningsAreReported_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("banking address without a scheme") << "banking" << "https://bank.example/login";
+    QTest::newRow("publisher link") << "about" << "https://zettmar.example.org";
+    QTest::newRow("creditor web site") << "web site" << "https://www.stadtwerke.example";
+}
+
+// The desktop refuses every address: the user hears of it.
+void TestToolWindows::failedOpeningsAreReported()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, address);
+    start();
+    m_doubles->shell.succeeds = false;
+    if (way == QLatin1String("banking")) {
+        m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
+            field(window, "EditLogin").setText(" bank.example/login ");
+            window.findChild<QToolButton *>("ButtonUrl")->click();
+            window.close();
+        });
+        trigger("Onlinebanking1");
+    } else if (way == QLatin1String("about")) {
+        m_doubles->dialogs.windowHandlers.enqueue(
+            [](QDialog &window) { QTest::mouseClick(window.findChild<QLabel *>("Label5"), Qt::LeftButton); });
+        trigger("Info1");
+    } else {
+        mainField(InvoiceLine::Web).setText("www.stadtwerke.example");
+        m_windows->main().findChild<QToolButton *>("SpeedButton1")->click();
+    }
+    QCOMPARE(m_doubles->shell.calls, QStringList{"open " + address});
+    QCOMPARE(m_doubles->dialogs.log.last().kind, QString("error"));
+    QCOMPARE(m_doubles->dialogs.lastText(),
+             QString("Die Adresse \"%1\" kann nicht geöffnet werden. Bitte prüfen Sie, ob ein Webbrowser "
+                     "eingerichtet ist.").arg(address));
+}
+
+// Taken over like typed: leaving the record asks to save it.
+void TestToolWindows::lookupTakeOverIsAChange()
 {
     m_doubles->places.putFile("plz.dat", kPostalCodes);
     start();
@@ -227,8 +268,11 @@ void TestToolWindows::lookupTakesTheEntryOverUnmodified()
     QCOMPARE(shown, (QStringList{"80333 München", kFound}));
     QCOMPARE(mainField(InvoiceLine::Plz).text(), QString("80333"));
     QCOMPARE(mainField(InvoiceLine::City).text(), QString("München"));
-    QVERIFY(!m_windows->main().session().isModified());
+    QVERIFY(m_windows->main().session().isModified());
     QCOMPARE(m_doubles->dialogs.log.size(), 1); // the window itself, no box
+    m_doubles->dialogs.answers.enqueue(false);
+    trigger("Beenden1");
+    QCOMPARE(m_doubles->dialogs.lastText(), QString("Änderungen speichern?"));
 }
 
 void TestToolWindows::lookupSearchesTheTermOfTheOpening_data()

@@ -382,6 +382,10 @@ void TestBackupCore::appendsHistoryLines()
     QCOMPARE(fileBytes(path), QByteArray("\xef\xbb\xbf" "05.03.2024 14:07:31 | /s/rechbackup20240305.zip\r\n"
                                          "05.03.2024 14:07:31 | /s/M\xc3\xb6" "bel neu\r\n"
                                          "05.03.2024 14:07:31 | /s/\xc5\x81\xc3\xb3" "d\xc5\xba\r\n"));
+    QCOMPARE(BackupHistory::line(when, u"/s/a\u0085b\u007Fc"_qs), QStringLiteral("05.03.2024 14:07:31 | /s/a b c"));
+    // Edited in the viewer: a first line the code page would write as a UTF-8 mark reads back only from UTF-8.
+    QCOMPARE(BackupHistory::write(path, {u"ï»¿ notiert"_qs}, TextEncoding::Windows1252), QString());
+    QCOMPARE(fileBytes(path), QByteArray("\xef\xbb\xbf\xc3\xaf\xc2\xbb\xc2\xbf notiert\r\n"));
 }
 
 void TestBackupCore::searchesHistory_data()

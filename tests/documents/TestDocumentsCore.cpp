@@ -1,10 +1,13 @@
 #include "PlatformDoubles.h"
 #include "documents/DocumentKey.h"
+#include "documents/DocumentKeyChange.h"
 #include "documents/DocumentList.h"
 #include "documents/DocumentPath.h"
 #include "documents/DocumentPrintLayout.h"
 #include "documents/DocumentSearch.h"
 #include "documents/DocumentTableModel.h"
+#include "platform/TextTrim.h"
+#include "register/InvoiceLine.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +29,8 @@ private Q_SLOTS:
     void refusedWritesChangeNothing_data();
     void refusedWritesChangeNothing();
     void failedWriteKeepsTheLines();
+    void listFollowsTheKeyOfAStoredRecord_data();
+    void listFollowsTheKeyOfAStoredRecord();
     void rowsMarkMissingDocuments();
     void search_data();
     void search();
@@ -78,9 +83,14 @@ void TestDocumentsCore::keys_data()
     QTest::newRow("six taken before blanks go") << "Dr. Müller" << "7" << "dr.mü7" << true;
     QTest::newRow("both empty") << "" << "" << "" << true;
     QTest::newRow("trimmed of controls") << "\t Stadtwerke\n" << " RE 1\t" << "stadtwRE1" << true;
-    QTest::newRow("slash") << "Stadtwerke" << "RE/17" << "stadtwRE/17" << false;
-    QTest::newRow("backslash") << "Stadtwerke" << "RE\\17" << "stadtwRE\\17" << false;
-    QTest::newRow("climbing up") << "" << "../x" << "../x" << false;
+    QTest::newRow("line break inside the creditor") << "a\nbstadtwerke" << "RE 4711" << "abstaRE4711" << true;
+    QTest::newRow("tab inside the number") << "Stadtwerke" << "RE\t4711" << "stadtwRE4711" << true;
+    QTest::newRow("NUL inside the number") << "2024re" << u"ch.csv\0x"_s << "2024rech.csvx" << true;
+    QTest::newRow("DEL and C1 controls") << u"\u0081Stadt\u007Fwerke"_s << u"RE\u00851"_s << "stadtRE1" << true;
+    QTest::newRow("slash") << "Stadtwerke" << "RE-2024/0815" << "stadtwRE-2024_0815" << true;
+    QTest::newRow("backslash") << "Stadtwerke" << "1234\\78" << "stadtw1234_78" << true;
+    QTest::newRow("climbing up") << "" << "../x" << ".._x" << true;
+    QTest::newRow("two dots alone") << ".." << "" << ".." << false;
 }
 
 void TestDocumentsCore::keys()
@@ -91,6 +101,9 @@ void TestDocumentsCore::keys()
     QFETCH(bool, staysInFolder);
     QCOMPARE(DocumentKey::of(creditor, number), key);
     QCOMPARE(DocumentKey::staysInFolder(key), staysInFolder);
+    // The key of the values as they will be stored is the key of the stored record.
+    QCOMPARE(DocumentKey::of(TextTrim::storedValue(creditor), TextTrim::storedValue(number)), key);
+    QVERIFY(!TextTrim::hasControl(key));
 }
 
 void TestDocumentsCore::listFileBytes_data()
@@ -109,6 +122,10 @@ void TestDocumentsCore::listFileBytes_data()
         << utf8Mark + "/b/a.pdf\r\n" << u"/b/c.pdf"_s << utf8Mark + "/b/a.pdf\r\n/b/c.pdf\r\n";
     QTest::newRow("LF only is written CR LF") << QByteArray("/b/a.pdf\n") << u"/b/c.pdf"_s
                                               << QByteArray("/b/a.pdf\r\n/b/c.pdf\r\n");
+    QTest::newRow("first path begins like a mark turns the file to UTF-8")
+        << QByteArray() << u"ÿþ.pdf"_s << utf8Mark + "\xC3\xBF\xC3\xBE.pdf\r\n";
+    QTest::newRow("UTF-8 without mark stays so") << QByteArray("/b/M\xC3\xBC.pdf\r\n") << u"/b/Köln.pdf"_s
+                                                 << QByteArray("/b/M\xC3\xBC.pdf\r\n/b/K\xC3\xB6ln.pdf\r\n");
 }
 
 void TestDocumentsCore::listFileBytes()
@@ -125,6 +142,7 @@ void TestDocumentsCore::listFileBytes()
     DocumentList reread;
     reread.open(m_doubles->places.dataFolder(), u"key"_s);
     QCOMPARE(reread.lines(), list.lines());
+    QCOMPARE(reread.lines().last(), added);
 }
 
 void TestDocumentsCore::refusedWritesChangeNothing_data()
@@ -132,10 +150,12 @@ void TestDocumentsCore::refusedWritesChangeNothing_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("added");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("slash in key") << "RE/17" << "/b/a.pdf" << "kein \"/\"";
-    QTest::newRow("climbing key") << "../x" << "/b/a.pdf" << "kein \"/\"";
+    QTest::newRow("slash in key") << "RE/17" << "/b/a.pdf" << "keinen zulässigen Namen";
+    QTest::newRow("climbing key") << "../x" << "/b/a.pdf" << "keinen zulässigen Namen";
+    QTest::newRow("two dots as key") << ".." << "/b/a.pdf" << "keinen zulässigen Namen";
     QTest::newRow("line break in path") << "key" << "/b/a\nb.pdf" << "Zeilenumbruch";
     QTest::newRow("carriage return in path") << "key" << "/b/a\rb.pdf" << "Zeilenumbruch";
+    QTest::newRow("C1 control in path") << "key" << "/b/a\u0085b.pdf" << "Steuerzeichen";
     QTest::newRow("list is a link") << "link" << "/b/a.pdf" << "symbolische Verknüpfung";
 }
 
@@ -182,6 +202,55 @@ void TestDocumentsCore::failedWriteKeepsTheLines()
     QVERIFY(QDir().rmdir(listPath()));
     QCOMPARE(list.save(), QString());
     QCOMPARE(m_doubles->places.fileBytes(u"key.dat"_s), QByteArray("/b/1.pdf\r\n/b/2.pdf\r\n"));
+}
+
+void TestDocumentsCore::listFollowsTheKeyOfAStoredRecord_data()
+{
+    QTest::addColumn<QString>("number"); // the stored record's new invoice number; it was "RE 17"
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("notice"); // the start of the warning; empty: none
+    const QString old = u"stadtwRE17.dat"_s;
+    QTest::newRow("number changed") << u"RE 18"_s << QStringList{old} << QStringList{u"stadtwRE18.dat"_s} << QString();
+    QTest::newRow("slash in the new number")
+        << u"RE-2024/0815"_s << QStringList{old} << QStringList{u"stadtwRE-2024_0815.dat"_s} << QString();
+    QTest::newRow("both lists there") << u"RE 18"_s << QStringList{old, u"stadtwRE18.dat"_s}
+                                      << QStringList{old, u"stadtwRE18.dat"_s}
+                                      << u"Für die geänderte Rechnung gibt es schon die Dokumentliste"_s;
+    QTest::newRow("no list before") << u"RE 18"_s << QStringList() << QStringList() << QString();
+    QTest::newRow("same key") << u"RE17"_s << QStringList{old} << QStringList{old} << QString();
+    QTest::newRow("new key of two dots") << u".."_s << QStringList{old} << QStringList{old} << QString();
+}
+
+// The file that ends under a name holds the bytes of the list that belonged to the record.
+void TestDocumentsCore::listFollowsTheKeyOfAStoredRecord()
+{
+    QFETCH(QString, number);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    QFETCH(QString, notice);
+    for (const QString &name : before)
+        m_doubles->places.putFile(name, u"/b/%1.pdf\r\n"_s.arg(name).toUtf8());
+    QStringList fields(InvoiceLine::kFieldCount);
+    fields[InvoiceLine::Name] = u"Stadtwerke Nord"_s;
+    fields[InvoiceLine::ReNummer] = u"RE 17"_s;
+    const QString previous = InvoiceLine::join(fields);
+    fields[InvoiceLine::ReNummer] = number;
+    if (number == u".."_s)
+        fields[InvoiceLine::Name].clear();
+
+    DocumentKeyChange::follow(m_doubles->places.dataFolder(), previous, InvoiceLine::join(fields));
+
+    QCOMPARE(QDir(m_doubles->places.dataFolder()).entryList(QDir::Files), after);
+    for (const QString &name : after) {
+        const QString origin = before.contains(name) ? name : before.first();
+        QCOMPARE(m_doubles->places.fileBytes(name), u"/b/%1.pdf\r\n"_s.arg(origin).toUtf8());
+    }
+    QCOMPARE(m_doubles->dialogs.log.size(), notice.isEmpty() ? 0 : 1);
+    if (!notice.isEmpty()) {
+        QCOMPARE(m_doubles->dialogs.log[0].kind, u"warning"_s);
+        QVERIFY2(m_doubles->dialogs.lastText().startsWith(notice), qPrintable(m_doubles->dialogs.lastText()));
+    }
 }
 
 void TestDocumentsCore::rowsMarkMissingDocuments()

@@ -1,7 +1,7 @@
 #include "payments/EpcAmount.h"
 #include "payments/EpcPayload.h"
 #include "payments/Iban.h"
-#include "payments/WebAddress.h"
+#include "platform/WebAddress.h"
 
 #include <QTest>
 
@@ -89,6 +89,9 @@ void TestPaymentData::checksIban_data()
     QTest::newRow("35 characters") << "DE89" + QString(31, u'1') << false << false;
     QTest::newRow("hyphen") << "DE89-370400440532013000" << false << false;
     QTest::newRow("umlaut") << u"DE89Ä70400440532013000"_qs << false << false;
+    QTest::newRow("dotless i, capital I in full case") << u"ıT60X0542811101000000123456"_qs << false << false;
+    QTest::newRow("long s, capital S in full case") << u"GB82WEſT12345698765432"_qs << false << false;
+    QTest::newRow("sharp s, SS in full case") << u"DE89ß70400440532013000"_qs << false << false;
 }
 
 void TestPaymentData::checksIban()
@@ -116,10 +119,27 @@ void TestPaymentData::convertsAmount_data()
     QTest::newRow("zero") << "0,00" << "";
     QTest::newRow("too large") << "1000000000" << "";
     QTest::newRow("three decimals") << "1,234" << "";
-    QTest::newRow("thousands point") << "1.234,50" << "";
+    QTest::newRow("thousands point") << "1.234,50" << "1234.50";
+    QTest::newRow("thousands points") << "12.345.678,9" << "12345678.9";
+    QTest::newRow("largest with points") << "999.999.999,99" << "999999999.99";
+    QTest::newRow("too large with points") << "1.000.000.000,00" << "";
+    QTest::newRow("thousands point, no comma") << "1.234" << "";
+    QTest::newRow("groups not of three") << "1.23,45" << "";
+    QTest::newRow("group of four") << "1.2345,00" << "";
     QTest::newRow("decimal point") << "49.90" << "";
+    QTest::newRow("decimal point, four digits before") << "1234.56" << "";
     QTest::newRow("negative") << "-5" << "";
-    QTest::newRow("currency sign") << u"12 €"_qs << "";
+    QTest::newRow("euro sign after") << u"49,90 €"_qs << "49.90";
+    QTest::newRow("EUR after") << "49,90 EUR" << "49.90";
+    QTest::newRow("EUR before") << "EUR 49,90" << "49.90";
+    QTest::newRow("euro sign before, no blank") << u"€1.234,56"_qs << "1234.56";
+    QTest::newRow("no-break space before the sign") << u"1.234,56\u00A0€"_qs << "1234.56";
+    QTest::newRow("blanks around") << "  49,90  " << "49.90";
+    QTest::newRow("whole euros with sign") << u"12 €"_qs << "12";
+    QTest::newRow("currency on both sides") << u"EUR 49,90 €"_qs << "";
+    QTest::newRow("currency twice") << "49,90 EUR EUR" << "";
+    QTest::newRow("currency alone") << "EUR" << "";
+    QTest::newRow("other currency") << "49,90 USD" << "";
     QTest::newRow("comma alone") << "," << "";
     QTest::newRow("full-width digits") << u"１２"_qs << "";
 }

@@ -3,7 +3,9 @@
 #include "payments/TFormQR.h"
 #include "register/RecordSession.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -109,6 +111,8 @@ private Q_SLOTS:
     void refusesIncompleteOrInvalidPaymentData_data();
     void refusesIncompleteOrInvalidPaymentData();
     void showsCodeThatDecodesToThePayload();
+    void codeTakesFieldsAsPrintedAndRecordKeepsThem_data();
+    void codeTakesFieldsAsPrintedAndRecordKeepsThem();
     void saysSoWhenThePayloadFitsNoSymbol();
 };
 
@@ -119,6 +123,13 @@ void TestPaymentWindows::groupsIbanAsTyped()
     QCOMPARE(app.field(F::Iban).text(), QStringLiteral("DE89370400440532013000"));
     app.click("ButtonNext");
     QCOMPARE(app.field(F::Iban).text(), QStringLiteral("AT611904300234573201XXXX "));
+    QVERIFY(!app.main().session().isModified()); // grouped on showing, not changed by the user
+    // Pasted by the context menu, Shift+Insert or the middle button: no typed key, yet a change.
+    app.click("ButtonClear");
+    QGuiApplication::clipboard()->setText(QStringLiteral("AT611904300234573201XXXX"));
+    app.field(F::Iban).paste();
+    QCOMPARE(app.field(F::Iban).text(), QStringLiteral("AT611904300234573201XXXX "));
+    QVERIFY(app.main().session().isModified());
     app.click("ButtonClear");
     app.type(F::Iban, QStringLiteral("DE02120300000000202051"));
     QCOMPARE(app.field(F::Iban).text(), QStringLiteral("DE02 1203 0000 0000 2020 51"));
@@ -138,7 +149,7 @@ void TestPaymentWindows::copiesCreditorIntoAnotherRecord()
     app.click("ButtonPasteB");
     QCOMPARE(texts(app, kCreditorFields), creditorOfA);
     QCOMPARE(texts(app, kInvoiceFields), invoiceOfB);
-    QVERIFY(!app.main().session().isModified());
+    QVERIFY(app.main().session().isModified()); // a take-over like typing
     QCOMPARE(app.doubles.dialogs.texts(),
              (QStringList{"Gesamte Gläubigerdaten intern kopieren? NEIN = Name in Zwischenablage kopieren.",
                           "Gesamte Gläubigerdaten zur internen Verwendung kopiert."}));
@@ -175,10 +186,12 @@ void TestPaymentWindows::pastesClipboardIntoNameWhileNothingHeld_data()
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<bool>("modified");
     const QString empty = QStringLiteral("Leerer Datensatz! Gläubigerdaten aus vorhandenen Rechnungsdaten kopieren.");
-    QTest::newRow("empty clipboard") << "" << "" << QStringList{empty};
-    QTest::newRow("blanks only") << " \t " << "   " << QStringList{empty};
-    QTest::newRow("address of two lines") << "Muster GmbH\r\nHauptstr. 1" << "Muster GmbH  Hauptstr. 1" << QStringList();
+    QTest::newRow("empty clipboard") << "" << "" << QStringList{empty} << false;
+    QTest::newRow("blanks only") << " \t " << "   " << QStringList{empty} << true;
+    QTest::newRow("address of two lines") << "Muster GmbH\r\nHauptstr. 1" << "Muster GmbH  Hauptstr. 1" << QStringList()
+                                          << true;
 }
 
 void TestPaymentWindows::pastesClipboardIntoNameWhileNothingHeld()
@@ -186,13 +199,14 @@ void TestPaymentWindows::pastesClipboardIntoNameWhileNothingHeld()
     QFETCH(QString, clipboard);
     QFETCH(QString, name);
     QFETCH(QStringList, boxes);
+    QFETCH(bool, modified);
     MainWindowDriver app;
     app.start({});
     app.doubles.clipboard.content = clipboard;
     app.click("ButtonPasteB");
     QCOMPARE(app.field(F::Name).text(), name);
     QCOMPARE(app.doubles.dialogs.texts(), boxes);
-    QVERIFY(!app.main().session().isModified());
+    QCOMPARE(app.main().session().isModified(), modified);
 }
 
 void TestPaymentWindows::copyNeedsName()
@@ -211,7 +225,6 @@ void TestPaymentWindows::opensWebSite()
     MainWindowDriver app;
     app.start({creditorA()});
     app.click("SpeedButton1");
-    app.doubles.shell.succeeds = false; // not reported
     app.field(F::Web).setText(QStringLiteral("Http://Shop.de"));
     app.click("SpeedButton1");
     QCOMPARE(app.doubles.shell.calls, (QStringList{"open https://www.mueller.de", "open Http://Shop.de"}));
@@ -234,7 +247,8 @@ void TestPaymentWindows::refusesIncompleteOrInvalidPaymentData_data()
     QTest::newRow("amount with point") << int(F::Preis) << "49.90" << QStringList{"error"}
                                        << "Der Rechnungsbetrag \"49.90\" ist kein gültiger Euro-Betrag. Erlaubt sind "
                                           "0,01 bis 999999999,99 mit Dezimalkomma und höchstens zwei "
-                                          "Nachkommastellen, zum Beispiel 49,90. QR-Code kann nicht erstellt werden.";
+                                          "Nachkommastellen, zum Beispiel 49,90 oder 1.234,56 €. QR-Code kann nicht "
+                                          "erstellt werden.";
     QTest::newRow("IBAN check digits") << int(F::Iban) << "DE03 1203 0000 0000 2020 51" << QStringList{"error"}
                                        << "Die IBAN \"DE03120300000000202051\" ist ungültig: Die Prüfziffern stimmen "
                                           "nicht. Bitte überprüfen Sie die Angabe. QR-Code kann nicht erstellt werden.";
@@ -290,6 +304,40 @@ void TestPaymentWindows::showsCodeThatDecodesToThePayload()
     QCOMPARE(second.lines.size(), 11);
     QCOMPARE(second.numbers.size(), 11);
     QCOMPARE(app.doubles.dialogs.log.size(), 2); // the two windows, no box
+}
+
+void TestPaymentWindows::codeTakesFieldsAsPrintedAndRecordKeepsThem_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("line"); // of the payload, from 1
+    QTest::addColumn<QString>("paid");
+    QTest::newRow("IBAN in small letters") << int(F::Iban) << "de02 1203 0000 0000 2020 51" << 7
+                                           << "DE02120300000000202051";
+    QTest::newRow("amount with thousands point and sign") << int(F::Preis) << u"1.234,56 €"_qs << 8 << "EUR1234.56";
+    QTest::newRow("amount after EUR") << int(F::Preis) << "EUR 49,90" << 8 << "EUR49.90";
+    QTest::newRow("C1 control in the creditor") << int(F::Name) << u"Bäckerei\u0085Müller"_qs << 6
+                                                << u"Bäckerei Müller"_qs;
+    QTest::newRow("DEL before the invoice number") << int(F::ReNummer) << u"\u007FRE 2024 17"_qs << 11 << "RE 2024 17";
+}
+
+void TestPaymentWindows::codeTakesFieldsAsPrintedAndRecordKeepsThem()
+{
+    QFETCH(int, field);
+    QFETCH(QString, typed);
+    QFETCH(int, line);
+    QFETCH(QString, paid);
+    MainWindowDriver app;
+    app.start({creditorA()});
+    const QByteArray yearFile = app.doubles.places.fileBytes(QStringLiteral("2024rech.csv"));
+    app.field(F(field)).setText(typed);
+    ShownCode shown;
+    readQrWindow(app.doubles, shown);
+    app.choose("QRCode1");
+    QVERIFY(shown.decoded);
+    QCOMPARE(QString::fromUtf8(*shown.decoded).split(u'\n').value(line - 1), paid);
+    QCOMPARE(app.field(F(field)).text(), typed);
+    QCOMPARE(app.doubles.places.fileBytes(QStringLiteral("2024rech.csv")), yearFile);
 }
 
 // Only a window filled without the command's checks can get there; it must not show an empty box.

@@ -3,6 +3,7 @@
 #include "platform/Regional.h"
 #include "platform/SystemReason.h"
 #include "platform/TextFile.h"
+#include "platform/TextTrim.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,8 +17,12 @@ class TestPlatform : public QObject {
 private Q_SLOTS:
     void splitsLinesAtEveryBreak_data();
     void splitsLinesAtEveryBreak();
-    void readsEncodingByMark_data();
-    void readsEncodingByMark();
+    void readsEncoding_data();
+    void readsEncoding();
+    void writesWhatReadsBack_data();
+    void writesWhatReadsBack();
+    void blanksControlCharacters_data();
+    void blanksControlCharacters();
     void writesEncodingWithMark_data();
     void writesEncodingWithMark();
     void everyCodePageByteSurvivesReadAndWrite();
@@ -59,7 +64,7 @@ void TestPlatform::splitsLinesAtEveryBreak()
     QCOMPARE(TextFile::decodeLines(bytes).lines, lines);
 }
 
-void TestPlatform::readsEncodingByMark_data()
+void TestPlatform::readsEncoding_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("encoding");
@@ -68,11 +73,17 @@ void TestPlatform::readsEncodingByMark_data()
     QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBFM\xC3\xA4rz") << int(TextEncoding::Utf8) << u"März"_qs;
     QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFEM\0\xE4\0", 6) << int(TextEncoding::Utf16LE) << u"Mä"_qs;
     QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0M\0\xE4", 6) << int(TextEncoding::Utf16BE) << u"Mä"_qs;
-    QTest::newRow("UTF-8 bytes without mark") << QByteArray("M\xC3\xA4") << int(TextEncoding::Windows1252)
-                                              << u"MÃ¤"_qs;
+    QTest::newRow("UTF-8 without mark") << QByteArray("M\xC3\xBCnchen \xE2\x82\xAC \xF0\x9D\x84\x9E")
+                                        << int(TextEncoding::Utf8WithoutMark) << u"München € 𝄞"_qs;
+    QTest::newRow("ASCII only") << QByteArray("Muenchen") << int(TextEncoding::Windows1252) << u"Muenchen"_qs;
+    QTest::newRow("UTF-8 and a code page byte") << QByteArray("M\xC3\xBCnchen \xE4") << int(TextEncoding::Windows1252)
+                                                << u"MÃ¼nchen ä"_qs;
+    QTest::newRow("cut UTF-8 sequence") << QByteArray("M\xC3") << int(TextEncoding::Windows1252) << u"MÃ"_qs;
+    QTest::newRow("overlong form") << QByteArray("\xC1\xBF") << int(TextEncoding::Windows1252) << u"Á¿"_qs;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << int(TextEncoding::Windows1252) << u"í\u00A0€"_qs;
 }
 
-void TestPlatform::readsEncodingByMark()
+void TestPlatform::readsEncoding()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, encoding);
@@ -80,6 +91,63 @@ void TestPlatform::readsEncodingByMark()
     const TextLines read = TextFile::decodeLines(bytes);
     QCOMPARE(int(read.encoding), encoding);
     QCOMPARE(read.lines, QStringList{text});
+    QCOMPARE(TextFile::decodeText(bytes), text);
+}
+
+// Whatever is written must read back as the same lines; where the wanted encoding cannot promise it,
+// UTF-8 with its mark does.
+void TestPlatform::writesWhatReadsBack_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("wanted");
+    QTest::addColumn<QByteArray>("bytes");
+    const int codePage = int(TextEncoding::Windows1252);
+    const int unmarked = int(TextEncoding::Utf8WithoutMark);
+    const QByteArray mark("\xEF\xBB\xBF");
+    QTest::newRow("code page") << QStringList{u"März"_qs, u"ÿþ"_qs} << codePage << QByteArray("M\xE4rz\r\n\xFF\xFE\r\n");
+    QTest::newRow("code page, begins like UTF-16 LE mark")
+        << QStringList{u"ÿþStadtwerke"_qs} << codePage << mark + "\xC3\xBF\xC3\xBEStadtwerke\r\n";
+    QTest::newRow("code page, begins like UTF-16 BE mark") << QStringList{u"þÿ"_qs} << codePage
+                                                           << mark + "\xC3\xBE\xC3\xBF\r\n";
+    QTest::newRow("code page, begins like UTF-8 mark") << QStringList{u"ï»¿x"_qs} << codePage
+                                                       << mark + "\xC3\xAF\xC2\xBB\xC2\xBFx\r\n";
+    QTest::newRow("code page, would read as UTF-8") << QStringList{u"a"_qs, u"MÃ¤rz"_qs} << codePage
+                                                    << mark + "a\r\nM\xC3\x83\xC2\xA4rz\r\n";
+    QTest::newRow("code page lacks a character") << QStringList{u"Ω"_qs} << codePage << mark + "\xCE\xA9\r\n";
+    QTest::newRow("unmarked UTF-8") << QStringList{u"München"_qs} << unmarked << QByteArray("M\xC3\xBCnchen\r\n");
+    QTest::newRow("unmarked UTF-8, only ASCII left") << QStringList{u"Bonn"_qs} << unmarked << QByteArray("Bonn\r\n");
+    QTest::newRow("unmarked UTF-8, begins with U+FEFF") << QStringList{u"\uFEFFx"_qs} << unmarked
+                                                        << mark + "\xEF\xBB\xBFx\r\n";
+}
+
+void TestPlatform::writesWhatReadsBack()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, wanted);
+    QFETCH(QByteArray, bytes);
+    const EncodedLines encoded = TextFile::encodeReadable(lines, TextEncoding(wanted));
+    QCOMPARE(encoded.bytes, bytes);
+    QCOMPARE(TextFile::decodeLines(encoded.bytes).lines, lines);
+    if (encoded.encoding != TextEncoding(wanted))
+        QCOMPARE(encoded.encoding, TextEncoding::Utf8);
+}
+
+void TestPlatform::blanksControlCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("below 32") << u"a\r\nb\tc\0d"_qs << u"a  b c d"_qs;
+    QTest::newRow("DEL and C1") << u"a\u007Fb\u0080c\u0085d\u009Fe"_qs << u"a b c d e"_qs;
+    QTest::newRow("trimmed after blanking") << u"\u0081 Strom \u007F"_qs << u"Strom"_qs;
+    QTest::newRow("text around C1 stays") << u"\u00A0€\u00A0ÿ"_qs << u"\u00A0€\u00A0ÿ"_qs;
+}
+
+void TestPlatform::blanksControlCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QCOMPARE(TextTrim::storedValue(text), stored);
+    QVERIFY(!TextTrim::hasControl(TextTrim::blankControls(text)));
 }
 
 void TestPlatform::writesEncodingWithMark_data()

@@ -49,8 +49,8 @@ private Q_SLOTS:
     void abbruchTellsHowTheWindowWasLeft();
     void passwordMaskButtonNamesTheNextState();
     void backupButtonWithoutDataFolderDoesNothing();
-    void opensTheLoginAddressAsTyped_data();
-    void opensTheLoginAddressAsTyped();
+    void opensTheLoginAddress_data();
+    void opensTheLoginAddress();
     void isPlacedBelowTheMainWindowWithinTheScreen();
     void pastesAtTheNextPress_data();
     void pastesAtTheNextPress();
@@ -269,17 +269,18 @@ void TestSettingsWindow::backupButtonWithoutDataFolderDoesNothing()
     QVERIFY(!QFile::exists("zettmar.ini"));
 }
 
-void TestSettingsWindow::opensTheLoginAddressAsTyped_data()
+void TestSettingsWindow::opensTheLoginAddress_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("calls");
-    QTest::newRow("bare host, trimmed") << "  banking.example  " << QStringList{"open banking.example"};
+    QTest::newRow("bare host, trimmed, over https") << "  banking.example  " << QStringList{"open https://banking.example"};
+    QTest::newRow("plain http as typed") << "http://bank.example" << QStringList{"open http://bank.example"};
     QTest::newRow("full address") << "https://bank.example/login?x=1"
                                   << QStringList{"open https://bank.example/login?x=1"};
     QTest::newRow("blanks only") << "   " << QStringList{};
 }
 
-void TestSettingsWindow::opensTheLoginAddressAsTyped()
+void TestSettingsWindow::opensTheLoginAddress()
 {
     QFETCH(QString, typed);
     QFETCH(QStringList, calls);

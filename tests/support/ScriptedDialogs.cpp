@@ -87,12 +87,6 @@ bool ScriptedDialogs::question(const QString &text)
     return next(answers, false);
 }
 
-bool ScriptedDialogs::mandatoryQuestion(const QString &text)
-{
-    log.append({QStringLiteral("mandatory question"), QStringLiteral("zettmar"), text});
-    return next(answers, false);
-}
-
 void ScriptedDialogs::plainMessage(const QString &text)
 {
     log.append({QStringLiteral("plain"), QStringLiteral("zettmar"), text});

@@ -20,7 +20,7 @@ public:
     // Shows our own windows; only tests that link the window support have one.
     using WindowRunner = std::function<int(QDialog &)>;
 
-    QQueue<bool> answers;                  // questions and confirmations
+    QQueue<bool> answers;                  // questions and confirmations: "Ja" or "Nein", they have no cancel
     QQueue<std::optional<QString>> inputs; // input boxes, file and folder choices; nullopt cancels
     QQueue<QStringList> fileLists;         // choices of several files
     QQueue<bool> printChoices;             // print dialogs
@@ -39,7 +39,6 @@ public:
 
     bool notice(NoticeKind kind, const QString &text) override;
     bool question(const QString &text) override;
-    bool mandatoryQuestion(const QString &text) override;
     void plainMessage(const QString &text) override;
     void captionedMessage(const QString &caption, const QString &text, Icon icon) override;
     bool captionedQuestion(const QString &caption, const QString &text) override;

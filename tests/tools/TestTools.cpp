@@ -107,6 +107,7 @@ void TestTools::readsEveryEncodingOfTheFile_data()
     const QString text = "80331 München\r\n81241 Pasing-Süd\r\n";
     QTest::newRow("Windows-1252") << QByteArray("80331 M\xFCnchen\r\n81241 Pasing-S\xFC" "d\r\n");
     QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    QTest::newRow("UTF-8 without mark") << text.toUtf8();
     QByteArray le("\xFF\xFE", 2);
     QByteArray be("\xFE\xFF", 2);
     for (const QChar c : text) {

@@ -1,0 +1,63 @@
+#include "documents/DocumentKeyChange.h"
+
+#include "documents/DocumentKey.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "platform/SystemReason.h"
+#include "register/InvoiceLine.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// A link counts as a list too: it is moved as it is, and never overwritten.
+bool isThere(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.exists() || file.isSymLink();
+}
+
+// Moves the list file; the reason of a failure, empty on success. Never replaces an existing file.
+QString moveList(const QString &from, const QString &to)
+{
+    QFile file(from);
+    if (file.rename(to))
+        return {};
+    return SystemReason::german(file.errorString());
+}
+
+// From the fields as the main window shows them.
+QString keyOfLine(const QString &line)
+{
+    const QStringList fields = InvoiceLine::split(QStringView(line).left(InvoiceLine::kMaxUsedLength));
+    return DocumentKey::of(fields.value(InvoiceLine::Name), fields.value(InvoiceLine::ReNummer));
+}
+
+} // namespace
+
+void DocumentKeyChange::follow(const QString &dataFolder, const QString &previousLine, const QString &storedLine)
+{
+    const QString oldKey = keyOfLine(previousLine);
+    const QString newKey = keyOfLine(storedLine);
+    if (oldKey == newKey || !DocumentKey::staysInFolder(oldKey) || !DocumentKey::staysInFolder(newKey))
+        return;
+    const QString oldList = DocumentKey::listFilePath(dataFolder, oldKey);
+    const QString newList = DocumentKey::listFilePath(dataFolder, newKey);
+    if (!isThere(oldList))
+        return;
+    Dialogs &dialogs = Platform::dialogs();
+    if (isThere(newList)) {
+        dialogs.notice(Dialogs::NoticeKind::Warning,
+                       QStringLiteral("Für die geänderte Rechnung gibt es schon die Dokumentliste \"%1\"; sie gilt "
+                                      "jetzt für diese Rechnung. Die bisherige Dokumentliste \"%2\" wurde nicht "
+                                      "verschoben und liegt unverändert im Datenordner.")
+                           .arg(newList, oldList));
+        return;
+    }
+    if (const QString reason = moveList(oldList, newList); !reason.isEmpty())
+        dialogs.notice(Dialogs::NoticeKind::Error,
+                       QStringLiteral("Die Dokumentliste \"%1\" kann nicht in \"%2\" umbenannt werden.\n%3\nSie "
+                                      "liegt unverändert im Datenordner.")
+                           .arg(oldList, newList, reason));
+}
