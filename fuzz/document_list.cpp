@@ -3,8 +3,8 @@
 // already there (none: no file), separated by "\x".
 // Properties:
 //  - the key is the first six characters of the trimmed creditor, A to Z lower-cased, and the trimmed
-//    number, both without blanks; no character below code 32 is in it, and a key with "/" never stays
-//    in the folder;
+//    number, both without blanks and with "/" and "\" as "_"; no character below code 32 is in it, and a
+//    key with "/" never stays in the folder;
 //  - adding, deleting the first entry and saving change nothing in the data folder but the key's list
 //    file, which then reads back as exactly the list in memory; a change that fails changes nothing;
 //  - a path with a control character is never added.
@@ -29,7 +29,8 @@ QString expectedKey(const QString &creditor, const QString &number)
         if (c >= u'A' && c <= u'Z')
             c = QChar(c.unicode() + 32);
     }
-    return lowered.left(6).remove(u' ') + FuzzText::trimmed(number).remove(u' ');
+    const QString key = lowered.left(6).remove(u' ') + FuzzText::trimmed(number).remove(u' ');
+    return QString(key).replace(u'/', u'_').replace(u'\\', u'_');
 }
 
 class ListCheck {

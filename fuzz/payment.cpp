@@ -1,11 +1,11 @@
 // The payment code's data: IBAN, BIC and amount checks and the EPC payload.
 // Input: BIC, creditor, IBAN, amount, invoice number and customer number separated by "\x", each as UTF-8;
-// they pass through the steps of the payment command (trimmed, control characters as blanks, the IBAN
-// without blanks).
+// they pass through the steps of the payment command (stored values, the IBAN in its payment form).
 // Properties, against checks written here from the rules themselves:
 //  - an IBAN has the form of ISO 13616 in ASCII letters (either case) and digits only, and its check
 //    digits pass mod 97, computed here on nine-digit chunks of the number;
-//  - an amount is [0-9]*[,[0-9]{0,2}] from 0,01 to 999999999,99 and becomes the EPC form with a point;
+//  - an amount is [0-9]*[,[0-9]{0,2}] (thousands dots in groups of three before a comma, one "EUR" or
+//    "€" on either side) from 0,01 to 999999999,99 and becomes the EPC form with a point;
 //  - problem() is empty exactly when BIC, IBAN, amount, the lengths (70, 140, 70 characters) and the
 //    331 bytes of the payload all pass;
 //  - an accepted payload holds the fields on their lines, ends every line with LF and holds no other
@@ -66,15 +66,58 @@ bool bicForm(const QString &bic)
     return (bic.size() == 8 || bic.size() == 11) && std::all_of(bic.cbegin(), bic.cend(), isAsciiAlnum);
 }
 
-// The EPC form of a German amount, or nothing.
-std::optional<QString> epcAmount(const QString &amount)
+bool isBlank(QChar c)
 {
-    const qsizetype comma = amount.indexOf(u',');
-    QString whole = comma < 0 ? amount : amount.left(comma);
-    const QString cents = comma < 0 ? QString() : amount.mid(comma + 1);
-    if (!std::all_of(whole.cbegin(), whole.cend(), isAsciiDigit) || !std::all_of(cents.cbegin(), cents.cend(), isAsciiDigit) ||
-        cents.size() > 2)
+    return c == u' ' || c == u'\u00A0' || c == u'\u202F';
+}
+
+QString withoutBlanks(QString text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text.remove(0, 1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// One currency, "EUR" or "€", before or after the amount.
+QString withoutCurrency(QString text)
+{
+    text = withoutBlanks(text);
+    for (const QString &currency : {QStringLiteral("EUR"), QStringLiteral("\u20AC")}) {
+        if (text.startsWith(currency))
+            return withoutBlanks(text.mid(currency.size()));
+        if (text.endsWith(currency))
+            return withoutBlanks(text.chopped(currency.size()));
+    }
+    return text;
+}
+
+// Thousands dots only in groups of three before a comma: "1.234,5" but neither "1.234" nor "1.23,4".
+std::optional<QString> wholeEuros(const QString &whole, bool beforeComma)
+{
+    if (!whole.contains(u'.'))
+        return std::all_of(whole.cbegin(), whole.cend(), isAsciiDigit) ? std::optional<QString>(whole) : std::nullopt;
+    const QStringList groups = whole.split(u'.');
+    if (!beforeComma || groups[0].isEmpty() || groups[0].size() > 3)
         return std::nullopt;
+    for (const QString &group : groups) {
+        if (!std::all_of(group.cbegin(), group.cend(), isAsciiDigit) || (&group != &groups[0] && group.size() != 3))
+            return std::nullopt;
+    }
+    return groups.join(QString());
+}
+
+// The EPC form of a German amount, or nothing.
+std::optional<QString> epcAmount(const QString &typed)
+{
+    const QString amount = withoutCurrency(typed);
+    const qsizetype comma = amount.indexOf(u',');
+    const std::optional<QString> euros = wholeEuros(comma < 0 ? amount : amount.left(comma), comma >= 0);
+    const QString cents = comma < 0 ? QString() : amount.mid(comma + 1);
+    if (!euros || !std::all_of(cents.cbegin(), cents.cend(), isAsciiDigit) || cents.size() > 2)
+        return std::nullopt;
+    QString whole = *euros;
     while (whole.startsWith(u'0'))
         whole.remove(0, 1);
     if (whole.size() > 9 || (whole.isEmpty() && cents.count(u'0') == cents.size()))
@@ -120,8 +163,8 @@ void checkPayload(const EpcPayload::Fields &fields)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const FuzzInput input(data, size);
-    const auto value = [&input](int index) { return TextTrim::blankControls(TextTrim::trimmed(input.text(index))); };
-    const EpcPayload::Fields fields{value(0), value(1), Iban::compact(value(2)), value(3), value(4), value(5)};
+    const auto value = [&input](int index) { return TextTrim::storedValue(TextTrim::trimmed(input.text(index))); };
+    const EpcPayload::Fields fields{value(0), value(1), Iban::forPayment(value(2)), value(3), value(4), value(5)};
 
     FUZZ_CHECK(Iban::hasValidForm(fields.Iban) == ibanForm(fields.Iban), FuzzCheck::shown(fields.Iban));
     if (ibanForm(fields.Iban))

@@ -33,7 +33,7 @@ QByteArray bytesOf(const QString &path)
 QString asStored(const QString &line, bool trimmed)
 {
     QByteArray bytes;
-    Windows1252::appendEncoded(FuzzText::blanked(line), bytes);
+    [[maybe_unused]] const bool held = Windows1252::appendEncoded(FuzzText::blanked(line), bytes);
     const QString stored = Windows1252::decode(bytes.constData(), bytes.size());
     return trimmed ? TextTrim::trimmed(stored) : stored;
 }

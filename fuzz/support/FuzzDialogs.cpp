@@ -34,11 +34,6 @@ bool FuzzDialogs::question(const QString &)
     return true;
 }
 
-bool FuzzDialogs::mandatoryQuestion(const QString &)
-{
-    return true;
-}
-
 void FuzzDialogs::plainMessage(const QString &text)
 {
     notices.append(text);

@@ -15,7 +15,6 @@ public:
 
     bool notice(NoticeKind kind, const QString &text) override;
     bool question(const QString &text) override;
-    bool mandatoryQuestion(const QString &text) override;
     void plainMessage(const QString &text) override;
     void captionedMessage(const QString &caption, const QString &text, Icon icon) override;
     bool captionedQuestion(const QString &caption, const QString &text) override;
