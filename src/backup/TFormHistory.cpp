@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTextDocument>
 
 namespace {
 
@@ -51,11 +52,21 @@ void TFormHistory::ButtonClearClick()
 
 void TFormHistory::ButtonSaveClick()
 {
-    const QString failure =
-        BackupHistory::write(HistDatei, TextFile::splitLines(ui->Memo1->toPlainText()), m_encoding);
+    const QString failure = write();
     if (!failure.isEmpty())
         Platform::dialogs().notice(Dialogs::NoticeKind::Error,
                                    QStringLiteral("Die Backup-Historie konnte nicht gespeichert werden.\n") + failure);
+}
+
+// The plain text of the text area would turn a no-break space into a blank and the line and paragraph
+// separators into line breaks; its raw text keeps every character, with a paragraph separator between lines.
+QString TFormHistory::write() const
+{
+    const QString shown = ui->Memo1->document()->toRawText();
+    if (shown == m_shownText)
+        return TextFile::writeBytes(HistDatei, m_shownBytes);
+    const QString text = QString(shown).replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return BackupHistory::write(HistDatei, TextFile::splitLines(text), m_encoding);
 }
 
 void TFormHistory::ButtonFindClick()
@@ -115,17 +126,22 @@ void TFormHistory::FormShow()
     m_search.reset();
     ui->Memo1->clear();
     m_encoding = TextEncoding::Windows1252;
+    m_shownBytes.clear();
+    m_shownText.clear();
     if (!QFileInfo::exists(HistDatei))
         return;
     QString failure;
-    const std::optional<TextLines> file = TextFile::readLines(HistDatei, &failure);
-    if (!file) {
+    const std::optional<QByteArray> bytes = TextFile::readBytes(HistDatei, &failure);
+    if (!bytes) {
         Platform::dialogs().notice(Dialogs::NoticeKind::Error,
                                    QStringLiteral("Die Backup-Historie kann nicht gelesen werden.\n") + failure);
         return;
     }
-    m_encoding = file->encoding;
-    ui->Memo1->setPlainText(file->lines.join(QLatin1Char('\n')));
+    const TextLines file = TextFile::decodeLines(*bytes);
+    m_encoding = file.encoding;
+    ui->Memo1->setPlainText(file.lines.join(QLatin1Char('\n')));
+    m_shownBytes = *bytes;
+    m_shownText = ui->Memo1->document()->toRawText();
     ui->Memo1->moveCursor(QTextCursor::End);
     ui->Memo1->ensureCursorVisible();
 }

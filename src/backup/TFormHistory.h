@@ -41,9 +41,14 @@ private:
     void FormShow();
     void searchOn();
     void showHit(const std::optional<HistorySearch::Hit> &hit);
+    QString write() const;
 
     std::unique_ptr<Ui::TFormHistory> ui;
     QLabel *m_statusPanel = nullptr;
     HistorySearch m_search;
     TextEncoding m_encoding = TextEncoding::Windows1252;
+    // The file as read and the text area's raw text right after showing it: a save without an edit
+    // writes the file back byte for byte, whatever the text area makes of its characters.
+    QByteArray m_shownBytes;
+    QString m_shownText;
 };

@@ -76,6 +76,8 @@ private Q_SLOTS:
     void choosesDestinationFolder();
     void keysAndClosing();
     void showsAndSearchesHistory();
+    void savesHistoryAsItStands_data();
+    void savesHistoryAsItStands();
     void reportsFailedRestartBeforeTheEnd();
 
 private:
@@ -451,6 +453,39 @@ void TestBackupWindow::showsAndSearchesHistory()
     });
     QCOMPARE(fileBytes(m_data + QStringLiteral("backhist.dat")), QByteArray());
     QCOMPARE(control<QPlainTextEdit>(*m_history, "Memo1").toPlainText(), QString());
+}
+
+void TestBackupWindow::savesHistoryAsItStands_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("appended"); // typed as a new last line; none: saved unedited
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray separators("\xEF\xBB\xBF" "01.03.2024 10:00:00 | /s/A\xC2\xA0" "B.zip\r\n"
+                                "02.03.2024 10:00:00 | /s/C\xE2\x80\xA8" "D\xE2\x80\xA9" "E.zip\r\n");
+    QTest::newRow("no-break space and separators unedited") << separators << QString() << separators;
+    const QByteArray bareLineFeeds("01.03.2024 10:00:00 | /s/A\xA0" "B.zip\n02.03.2024 | x");
+    QTest::newRow("code page, bare line feeds, no last break unedited") << bareLineFeeds << QString() << bareLineFeeds;
+    QTest::newRow("edited: the other lines keep their characters")
+        << QByteArray("\xEF\xBB\xBF" "01.03.2024 10:00:00 | /s/A\xC2\xA0" "B\xE2\x80\xA8" "C.zip\n")
+        << QStringLiteral("neu")
+        << QByteArray("\xEF\xBB\xBF" "01.03.2024 10:00:00 | /s/A\xC2\xA0" "B\xE2\x80\xA8" "C.zip\r\nneu\r\n");
+}
+
+void TestBackupWindow::savesHistoryAsItStands()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, appended);
+    QFETCH(QByteArray, saved);
+    putData(QStringLiteral("backhist.dat"), file);
+    m_history->HistDatei = m_data + QStringLiteral("backhist.dat");
+    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &viewer) {
+        if (!appended.isEmpty())
+            control<QPlainTextEdit>(viewer, "Memo1").appendPlainText(appended);
+        click(viewer, "ButtonSave");
+        click(viewer, "ButtonQuit");
+    });
+    Platform::dialogs().exec(*m_history);
+    QCOMPARE(fileBytes(m_data + QStringLiteral("backhist.dat")), saved);
 }
 
 void TestBackupWindow::reportsFailedRestartBeforeTheEnd()

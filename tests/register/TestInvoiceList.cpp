@@ -152,6 +152,15 @@ void TestInvoiceList::totalIsExactToTheCent_data()
     QTest::newRow("blanks around, bare fraction, large") << QStringList{" 2,5 ", ",5", "99999999999999,99"}
                                                          << "100000000000002,99";
     QTest::newRow("nothing") << QStringList() << "0,00";
+    QTest::newRow("leading zeros are no digits of the limit")
+        << QStringList{"0000000000000000000001", "-00000000000000000000000,50", "123456789012345678901"} << "0,50";
+    QTest::newRow("digits past the ninth decimal move the cent")
+        << QStringList{"0,0024999999995", "0,0025000000005"} << "0,01";
+    QTest::newRow("rounded once, not per amount") << QStringList{"0,004", "0,004"} << "0,01";
+    QTest::newRow("negative total decided past the ninth decimal")
+        << QStringList{"-0,0050000000000000000001", "-0,004999999999999999999999", "-0,0050000000000000000001"}
+        << "-0,02";
+    QTest::newRow("just below half of a cent") << QStringList{"0,00499999999999999999999999"} << "0,00";
 }
 
 void TestInvoiceList::totalIsExactToTheCent()
