@@ -29,8 +29,11 @@
 
 namespace {
 
+// Answers as a user who goes on: every question "Ja", the fuzzed archive chosen; texts are kept for
+// the failure report.
 class SilentView final : public RunView {
 public:
+    explicit SilentView(FuzzDialogs &dialogs) : m_dialogs(dialogs) {}
     void showProgress(int) override {}
     bool takeStopRequest() override { return false; }
     void showFolders(const QString &, const QString &) override {}
@@ -39,6 +42,16 @@ public:
     void dropSavedRows() override {}
     void showTarget(const QString &) override {}
     void clearRows() override {}
+    void openFolder(const QString &) override {}
+    void showError(const QString &text) override { m_dialogs.notices.append(text); }
+    void showInformation(const QString &text) override { m_dialogs.notices.append(text); }
+    bool confirm(const QString &) override { return true; }
+    std::optional<QString> askArchiveName(const QString &preset) override { return preset; }
+    bool confirmRestore() override { return true; }
+    QStringList chooseBackupFiles(const QString &) override { return m_dialogs.chosenFiles; }
+
+private:
+    FuzzDialogs &m_dialogs;
 };
 
 struct Entry {
@@ -179,8 +192,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QMap<QString, QByteArray> dataBefore = FuzzSandbox::snapshot(dataFolder);
     FuzzDialogs dialogs;
     dialogs.chosenFiles = {archive};
-    SilentView view;
-    const bool restored = RestoreRun::run(dataFolder, root + QStringLiteral("sicherung"), view);
+    SilentView view(dialogs);
+    const bool restored = RestoreRun::run(dataFolder, root + QStringLiteral("sicherung"), view).restored;
     const QMap<QString, QByteArray> outsideAfter = FuzzSandbox::snapshot(root, QStringLiteral("data/"));
     const QMap<QString, QByteArray> dataAfter = FuzzSandbox::snapshot(dataFolder);
     const QString shownNames = FuzzCheck::shown(names);
