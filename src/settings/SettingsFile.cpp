@@ -52,6 +52,12 @@ QStringList tenLines(const QByteArray &plain)
     return lines;
 }
 
+// The ten lines as found, each closed by CR LF.
+QByteArray inWrittenLayout(const QByteArray &plain)
+{
+    return TextFile::encodeLines(tenLines(plain), TextEncoding::Windows1252);
+}
+
 void trimFrom(SettingsLine first, QStringList &lines)
 {
     for (int i = indexOf(first); i < settingsLineCount; ++i)
@@ -106,8 +112,10 @@ SettingsFile::Loaded SettingsFile::load(SettingsLine firstTrimmed) const
     loaded.lines = tenLines(plain);
     trimFrom(firstTrimmed, loaded.lines);
     // A file found enciphered is left as it is: deciphering and enciphering again gives the same bytes.
+    // A plain one is enciphered in our layout, so the next load knows it by its end and does not take
+    // it for plain again (which would encipher it twice and lose the password).
     if (!enciphered)
-        loaded.encipherError = writeEnciphered(plain);
+        loaded.encipherError = writeEnciphered(isWrittenLayout(plain) ? plain : inWrittenLayout(plain));
     return loaded;
 }
 

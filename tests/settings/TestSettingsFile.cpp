@@ -58,6 +58,7 @@ private Q_SLOTS:
     void lineBreaksInValuesAreStoredAsBlanks();
     void mainWindowTrimsOnlyLastThreeLines();
     void shortFileReadsAsTenLines();
+    void plainFileWithoutLastBreakKeepsItsPassword();
     void plainFileWithManyUmlautsReadsAsPlain();
     void noPlainSettingsReachTheDisk();
     void missingFileKeepsValuesAndCreatesNothing();
@@ -207,11 +208,26 @@ void TestSettingsFile::shortFileReadsAsTenLines()
     MainSettings settings;
     settings.load(path);
     QCOMPARE(valuesOf(settings), tenValues({"a", "b", "c"}));
-    // Enciphered as it was found; the layout comes with the next save.
-    QCOMPARE(platform.places.fileBytes("zettmar.ini"), SettingsCipher::encipher("a\nb\rc"));
+    // Enciphered in the written layout, so the next load knows it for enciphered.
+    QCOMPARE(platform.places.fileBytes("zettmar.ini"), SettingsCipher::encipher(tenLinesOf({"a", "b", "c"})));
+    MainSettings again;
+    again.load(path);
+    QCOMPARE(valuesOf(again), tenValues({"a", "b", "c"}));
 
     settings.save(path);
     QCOMPARE(SettingsCipher::decipher(platform.places.fileBytes("zettmar.ini")), tenLinesOf({"a", "b", "c"}));
+}
+
+// A program password on the last line without its line break survives every later start.
+void TestSettingsFile::plainFileWithoutLastBreakKeepsItsPassword()
+{
+    PlatformDoubles platform;
+    const QString path = platform.places.putFile("zettmar.ini", QByteArray("\r\n").repeated(9) + "pw");
+    for (int start = 0; start < 3; ++start) {
+        MainSettings settings;
+        settings.load(path);
+        QCOMPARE(settings.value(SettingsLine::ProgramPassword), QString("pw"));
+    }
 }
 
 void TestSettingsFile::plainFileWithManyUmlautsReadsAsPlain()
