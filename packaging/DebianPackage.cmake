@@ -25,9 +25,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ZETTMAR_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads the SVG icon engine and image reader as plug-ins at run time, which the linker and so the
-# dependency computation never see; without them the window and toolbar icons stay blank.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 # Qt's German texts for its own buttons and dialogs, read at start when they are there.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # CPack indents the lines and marks the empty one as Debian wants.

@@ -4,6 +4,7 @@
 #include "platform/DesktopPlaces.h"
 #include "platform/DesktopPointerSynth.h"
 #include "platform/DesktopShell.h"
+#include "platform/Platform.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinting.h"
 #include "platform/SystemClipboard.h"
@@ -13,12 +14,13 @@
 #include <QTranslator>
 
 // What a running program takes from the desktop: the real platform services, installed for as long as
-// this object lives, our resources, Qt's German texts, the program's name and icon. The program and the
+// this object lives (the services before it come back when it ends), our resources, Qt's German texts, the program's name and icon. The program and the
 // start-up benchmark start the same way through it.
 class DesktopServices {
 public:
     // Needs the QApplication to exist.
     DesktopServices();
+    ~DesktopServices();
     DesktopServices(const DesktopServices &) = delete;
     DesktopServices &operator=(const DesktopServices &) = delete;
 
@@ -36,4 +38,5 @@ private:
     SystemClipboard m_clipboard;
     DesktopPointerSynth m_pointer;
     QtPrinting m_printing;
+    Platform::Services m_previous;
 };

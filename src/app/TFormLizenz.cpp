@@ -3,32 +3,19 @@
 #include "ui_TFormLizenz.h"
 
 #include "backup/RestoreJournal.h"
-#include "mail/MailBinding.h"
-#include "payments/CreditorBinding.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Places.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
-#include "platform/TextTrim.h"
 #include "platform/WindowBackground.h"
 #include "register/InvoiceFile.h"
 #include "register/RecordEditor.h"
-#include "register/TFormAppListe.h"
-#include "register/TFormFrage.h"
-#include "register/TFormJahre.h"
-#include "register/YearList.h"
 #include "settings/DataFolder.h"
 #include "settings/LoginGate.h"
-#include "settings/TFormIni.h"
-#include "settings/TFormLogin.h"
-#include "tools/ReleaseNumber.h"
-#include "tools/TAboutBox.h"
-#include "tools/TFormPlz.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMenu>
 #include <QShortcut>
 #include <QStatusBar>
@@ -68,7 +55,6 @@ TFormLizenz::TFormLizenz(QWidget *parent)
     setUpMenu();
     setUpKeys();
     connectEditor();
-    connectCreditorAndMail();
     TimerAds = new QTimer(this);
     connect(TimerAds, &QTimer::timeout, this, &TFormLizenz::TimerAdsTimer);
     TimerAds->start(kPictureInterval);
@@ -79,6 +65,16 @@ TFormLizenz::~TFormLizenz() = default;
 QLabel &TFormLizenz::statusPanel(int number) const
 {
     return *m_panels[number - 1];
+}
+
+QAction &TFormLizenz::action(const char *name) const
+{
+    return *PopupMenu1->findChild<QAction *>(QLatin1String(name));
+}
+
+QToolButton &TFormLizenz::button(const char *name) const
+{
+    return *findChild<QToolButton *>(QLatin1String(name));
 }
 
 void TFormLizenz::setUpStatusBar()
@@ -136,9 +132,9 @@ void TFormLizenz::setUpMenu()
 void TFormLizenz::setUpKeys()
 {
     for (const char *name : {"Suchen1", "Weitersuchen1"}) {
-        QAction *action = PopupMenu1->findChild<QAction *>(QLatin1String(name));
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
+        QAction &item = action(name);
+        item.setShortcutContext(Qt::WindowShortcut);
+        addAction(&item);
     }
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &TFormLizenz::HelpKey);
@@ -158,58 +154,14 @@ void TFormLizenz::connectEditor()
     connect(ui->ToolButton1, &QToolButton::clicked, this, &TFormLizenz::ToolButton1Click);
 }
 
-void TFormLizenz::useToolWindows(TAboutBox &about, TFormIni &settings, TFormPlz &postalCodes)
-{
-    m_about = &about;
-    m_ini = &settings;
-    m_plz = &postalCodes;
-    connectAction("Einstellungen1", &TFormLizenz::Einstellungen1Click);
-    connectAction("Onlinebanking1", &TFormLizenz::Onlinebanking1Click);
-    connectAction("Info1", &TFormLizenz::Info1Click);
-    connect(ui->ButtonPlz, &QToolButton::clicked, this, &TFormLizenz::ButtonPlzClick);
-}
-
-void TFormLizenz::useRegisterWindows(TFormFrage &prompt, TFormAppListe &list, TFormJahre &years)
-{
-    m_prompt = &prompt;
-    m_list = &list;
-    m_years = &years;
-    connectAction("Suchen1", &TFormLizenz::Suchen1Click);
-    connectAction("Weitersuchen1", &TFormLizenz::Weitersuchen1Click);
-    connectAction("Jahrladen1", &TFormLizenz::Jahrladen1Click);
-    connectAction("Alle1", &TFormLizenz::Alle1Click);
-    connectAction("Faellig1", &TFormLizenz::Faellig1Click);
-    connectAction("Offen1", &TFormLizenz::Offen1Click);
-    connect(ui->ToolButton2, &QToolButton::clicked, this, &TFormLizenz::Alle1Click);
-}
-
-void TFormLizenz::connectAction(const char *name, void (TFormLizenz::*slot)())
-{
-    connect(PopupMenu1->findChild<QAction *>(QLatin1String(name)), &QAction::triggered, this, slot);
-}
-
-void TFormLizenz::connectCreditorAndMail()
-{
-    auto *creditor = new CreditorBinding(*m_editor);
-    connect(ui->ButtonCopyB, &QToolButton::clicked, creditor, &CreditorBinding::ButtonCopyBClick);
-    connect(ui->ButtonPasteB, &QToolButton::clicked, creditor, &CreditorBinding::ButtonPasteBClick);
-    connect(ui->SpeedButton1, &QToolButton::clicked, creditor, &CreditorBinding::SpeedButton1Click);
-    auto *mail = new MailBinding(*m_editor, m_context);
-    connect(ui->SpeedButton2, &QToolButton::clicked, mail, &MailBinding::Mailsenden1Click);
-    connect(PopupMenu1->findChild<QAction *>(QStringLiteral("Mailsenden1")), &QAction::triggered, mail,
-            &MailBinding::Mailsenden1Click);
-}
-
 bool TFormLizenz::FormShow(TFormLogin &login)
 {
     RunContext &context = m_context;
     context.RechJahr = QString::number(Platform::clock().today().year());
-    m_search.end();
     ui->Button1->setFocus();
     m_editor->resetState();
     if (!settleDataFolder())
         return endAtStart();
-    context.ProgPfad = Platform::places().programFolder();
     m_session.setPath(InvoiceFile::pathFor(context.DatenPfad, context.RechJahr));
     context.IniDatei = context.DatenPfad + QStringLiteral("zettmar.ini");
     // Without the settings the program password cannot be checked, so there is no way past it.
@@ -264,74 +216,6 @@ void TFormLizenz::loadYearFile()
     m_editor->load();
 }
 
-void TFormLizenz::Suchen1Click()
-{
-    m_search.end();
-    if (!m_search.hasText())
-        return;
-    m_search.restart(m_prompt->ask());
-    if (m_search.term().isEmpty())
-        return;
-    showSearchHit(m_search.findFirst());
-}
-
-// The search never starts over from the first record: after the last one it ends.
-void TFormLizenz::Weitersuchen1Click()
-{
-    if (!m_search.canContinue()) {
-        m_search.end();
-        showSearchHit(std::nullopt);
-        return;
-    }
-    showSearchHit(m_search.findNext());
-}
-
-void TFormLizenz::showSearchHit(std::optional<qsizetype> hit)
-{
-    if (!hit) {
-        Platform::dialogs().notice(Dialogs::NoticeKind::Information, QStringLiteral("Suchbegriff nicht gefunden."));
-        return;
-    }
-    if (m_editor->showRecord(*hit))
-        m_search.acceptHit(*hit);
-}
-
-void TFormLizenz::Alle1Click()
-{
-    showList(InvoiceListModel::Kind::All);
-}
-
-void TFormLizenz::Faellig1Click()
-{
-    showList(InvoiceListModel::Kind::Due);
-}
-
-void TFormLizenz::Offen1Click()
-{
-    showList(InvoiceListModel::Kind::Open);
-}
-
-void TFormLizenz::showList(InvoiceListModel::Kind kind)
-{
-    if (const std::optional<qsizetype> index = m_list->showList(kind))
-        m_editor->showRecord(*index);
-}
-
-// The current calendar year is always offered: without its file it starts as at a first run.
-void TFormLizenz::Jahrladen1Click()
-{
-    const QString currentYear = QString::number(Platform::clock().today().year());
-    const QString year = TextTrim::trimmed(m_years->choose(YearList::inFolder(m_context.DatenPfad, currentYear)));
-    if (year.isEmpty())
-        return;
-    const QString path = InvoiceFile::pathFor(m_context.DatenPfad, year);
-    if (!QFileInfo::exists(path) && year != currentYear) {
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error, path + QStringLiteral(" nicht gefunden!"));
-        return;
-    }
-    loadYear(year, path);
-}
-
 void TFormLizenz::loadYear(const QString &year, const QString &path)
 {
     if (!m_editor->offerToSave())
@@ -379,50 +263,6 @@ void TFormLizenz::Beenden1Click()
 void TFormLizenz::HelpKey()
 {
     Platform::help().show(0);
-}
-
-void TFormLizenz::Einstellungen1Click()
-{
-    m_ini->FTop = y();
-    m_ini->FLeft = x();
-    openSettingsWindow();
-    if (!m_ini->Abbruch)
-        m_context.Settings.load(m_context.IniDatei);
-}
-
-// The banking page is the user's target here; the settings window stays in front of it, alone.
-void TFormLizenz::Onlinebanking1Click()
-{
-    showMinimized();
-    openSettingsWindow();
-    showNormal();
-}
-
-void TFormLizenz::openSettingsWindow()
-{
-    m_ini->IniDatei = m_context.IniDatei;
-    m_ini->LastRestore = m_context.Settings.value(SettingsLine::BackupFolder);
-    m_ini->EndDate = m_context.Settings.value(SettingsLine::Reserved9);
-    Platform::dialogs().exec(*m_ini);
-}
-
-void TFormLizenz::Info1Click()
-{
-    m_about->setRelease(ReleaseNumber::ofThisBuild());
-    Platform::dialogs().exec(*m_about);
-}
-
-// With both address fields empty the term of the last lookup is searched again.
-void TFormLizenz::ButtonPlzClick()
-{
-    m_plz->DataPath = m_context.DatenPfad;
-    const QString code = m_editor->fieldText(InvoiceLine::Plz);
-    const QString town = m_editor->fieldText(InvoiceLine::City);
-    if (!code.isEmpty())
-        m_plz->SuchPlz = code;
-    else if (!town.isEmpty())
-        m_plz->SuchPlz = town;
-    Platform::dialogs().exec(*m_plz);
 }
 
 void TFormLizenz::closeEvent(QCloseEvent *event)

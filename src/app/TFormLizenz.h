@@ -3,28 +3,23 @@
 #include <QWidget>
 #include <memory>
 
-#include "register/InvoiceListModel.h"
-#include "register/RecordSearch.h"
+#include "app/RunContext.h"
 #include "register/RecordSession.h"
-#include "settings/RunContext.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
+class QToolButton;
 class RecordEditor;
-class TAboutBox;
-class TFormIni;
-class TFormAppListe;
-class TFormFrage;
-class TFormJahre;
 class TFormLogin;
-class TFormPlz;
 
 namespace Ui {
 class TFormLizenz;
 }
 
-// The main window: the register of one invoice year, its toolbar, menu, keys and status bar.
+// The main window: the register of one invoice year, its toolbar, menu, keys and status bar. What its
+// menu items and buttons open is wired from outside.
 class TFormLizenz final : public QWidget {
     Q_OBJECT
 
@@ -34,68 +29,43 @@ public:
 
     RecordEditor &editor() { return *m_editor; }
     RecordSession &session() { return m_session; }
+    RunContext &context() { return m_context; }
     const RunContext &context() const { return m_context; }
-    QLabel &statusPanel(int number) const;
     QMenu &popupMenu() const { return *PopupMenu1; }
-
-    RecordSearch &search() { return m_search; }
-    // The windows of search, lists and years, created after the main window.
-    void useRegisterWindows(TFormFrage &prompt, TFormAppListe &list, TFormJahre &years);
-
-    // The about, settings and postal-code windows, created after the main window.
-    void useToolWindows(TAboutBox &about, TFormIni &settings, TFormPlz &postalCodes);
+    // An item of the menu or a button of the window, by its object name.
+    QAction &action(const char *name) const;
+    QToolButton &button(const char *name) const;
 
     // The start-up before the window appears; false when the program was ended (a failed login, an
     // unreadable settings file, a data folder that cannot be made).
     bool FormShow(TFormLogin &login);
-
-public Q_SLOTS:
-    void TimerAdsTimer();
-    void ToolButton1Click();
-    void Beenden1Click();
-    void HelpKey();
-    void Einstellungen1Click();
-    void Onlinebanking1Click();
-    void Info1Click();
-    void ButtonPlzClick();
-    void Suchen1Click();
-    void Weitersuchen1Click();
-    void Jahrladen1Click();
-    void Alle1Click();
-    void Faellig1Click();
-    void Offen1Click();
+    // Shows the year's file, after the save question; path is the year's file, which may not exist yet.
+    void loadYear(const QString &year, const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void TimerAdsTimer();
+    void ToolButton1Click();
+    void Beenden1Click();
+    void HelpKey();
+
+    QLabel &statusPanel(int number) const;
     void setUpStatusBar();
     void setUpMenu();
     void setUpKeys();
     void connectEditor();
-    void openSettingsWindow();
-    void connectCreditorAndMail();
     bool settleDataFolder();
     // Ends the program when the start cannot go on safely; returns false for FormShow to hand on.
     bool endAtStart();
     void loadYearFile();
-    void showSearchHit(std::optional<qsizetype> hit);
-    void showList(InvoiceListModel::Kind kind);
-    void loadYear(const QString &year, const QString &path);
-    void connectAction(const char *name, void (TFormLizenz::*slot)());
 
     std::unique_ptr<Ui::TFormLizenz> ui;
     RunContext m_context;
     RecordSession m_session;
     RecordEditor *m_editor = nullptr;
-    RecordSearch m_search{m_session};
-    TFormFrage *m_prompt = nullptr;
-    TFormAppListe *m_list = nullptr;
-    TFormJahre *m_years = nullptr;
-    TAboutBox *m_about = nullptr;
-    TFormIni *m_ini = nullptr;
-    TFormPlz *m_plz = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QTimer *TimerAds = nullptr;
     QList<QLabel *> m_panels;

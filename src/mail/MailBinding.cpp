@@ -4,22 +4,21 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "register/RecordEditor.h"
-#include "settings/RunContext.h"
 
 #include <QEvent>
 #include <QLineEdit>
 
-MailBinding::MailBinding(RecordEditor &editor, const RunContext &context)
+MailBinding::MailBinding(RecordEditor &editor, const QString &mailProgram)
     : QObject(&editor)
     , m_editor(editor)
-    , m_context(context)
+    , m_mailProgram(mailProgram)
 {
     editor.field(InvoiceLine::Email).installEventFilter(this);
 }
 
 void MailBinding::Mailsenden1Click()
 {
-    MailHandOff::send(m_context.MailProgramm, m_editor.field(InvoiceLine::Email).text(),
+    MailHandOff::send(m_mailProgram, m_editor.field(InvoiceLine::Email).text(),
                       m_editor.field(InvoiceLine::ReNummer).text());
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class RecordEditor;
-struct RunContext;
 
 // The main window's mail functions: the hand-off of a mail to the creditor and the check of the
 // e-mail field when the user leaves it.
@@ -11,8 +11,8 @@ class MailBinding final : public QObject {
     Q_OBJECT
 
 public:
-    // The context's mail program is read at every hand-off: start-up settles it after this is made.
-    MailBinding(RecordEditor &editor, const RunContext &context);
+    // The mail program is read at every hand-off: the start-up settles it after this is made.
+    MailBinding(RecordEditor &editor, const QString &mailProgram);
 
 public Q_SLOTS:
     void Mailsenden1Click();
@@ -23,5 +23,5 @@ protected:
 
 private:
     RecordEditor &m_editor;
-    const RunContext &m_context;
+    const QString &m_mailProgram;
 };

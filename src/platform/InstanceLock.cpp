@@ -36,8 +36,6 @@ InstanceLock::InstanceLock(const QString &dataFolder, std::chrono::milliseconds 
     , m_lockFile(dataFolder + QStringLiteral(".zettmar.lock"))
     , m_handOverWait(handOverWait)
 {
-    // A lock counts as stale only when its process is gone: a copy may rightly run for weeks.
-    m_lockFile.setStaleLockTime(0);
 }
 
 InstanceLock::~InstanceLock() = default;
@@ -47,11 +45,12 @@ InstanceLock::Outcome InstanceLock::acquire()
     m_serverName = serverNameFor(m_dataFolder);
     const QDeadlineTimer deadline(m_handOverWait);
     for (;;) {
-        if (m_lockFile.tryLock(0)) {
+        const FileLock::Outcome locked = m_lockFile.tryLock();
+        if (locked == FileLock::Outcome::Locked) {
             listen();
             return Outcome::Acquired;
         }
-        if (m_lockFile.error() != QLockFile::LockFailedError)
+        if (locked == FileLock::Outcome::Unavailable)
             return Outcome::Unguarded;
         if (askRunningCopyToFront())
             return Outcome::RunningCopyAnswered;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLockFile>
+#include "platform/FileLock.h"
+
 #include <QObject>
 #include <QString>
 
@@ -44,7 +45,7 @@ private:
 
     QString m_dataFolder;
     QString m_serverName;
-    QLockFile m_lockFile;
+    FileLock m_lockFile;
     std::chrono::milliseconds m_handOverWait;
     QLocalServer *m_server = nullptr;
 };

@@ -4,12 +4,12 @@
 //   instance_holder                             starts like the program and writes what it found into
 //                                               the data folder's file "probe"
 #include "platform/DesktopPlaces.h"
+#include "platform/FileLock.h"
 #include "platform/InstanceLock.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QThread>
 
 #include <cstdio>
@@ -35,8 +35,8 @@ int hold(const QString &folder)
 
 int holdSilently(const QString &folder, int milliseconds)
 {
-    QLockFile file(folder + QStringLiteral(".zettmar.lock"));
-    if (!QDir().mkpath(folder) || !file.tryLock(0))
+    FileLock file(folder + QStringLiteral(".zettmar.lock"));
+    if (!QDir().mkpath(folder) || file.tryLock() != FileLock::Outcome::Locked)
         return 1;
     say("held");
     QThread::msleep(milliseconds);

@@ -1,0 +1,18 @@
+# cmake -DFILES=<sources> -P CoreIncludes.cmake: fails when one of the files includes a Qt module
+# beyond Qt Core.
+set(offending)
+foreach(file IN LISTS FILES)
+  if(NOT EXISTS ${file})
+    continue()
+  endif()
+  file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Qt(Gui|Widgets|PrintSupport|Svg|Network)/")
+  foreach(line IN LISTS includes)
+    list(APPEND offending "${file}: ${line}")
+  endforeach()
+endforeach()
+list(LENGTH FILES count)
+if(offending)
+  list(JOIN offending "\n" report)
+  message(FATAL_ERROR "Core sources include more than Qt Core:\n${report}")
+endif()
+message(STATUS "${count} core sources include Qt Core only")
