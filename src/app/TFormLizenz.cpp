@@ -84,6 +84,7 @@ void TFormLizenz::setUpStatusBar()
     ui->StatusBar1->setFont(panelFont);
     for (const PanelLayout &layout : kPanels) {
         auto *panel = new QLabel(QString::fromUtf8(layout.text), ui->StatusBar1);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(m_panels.size() + 1));
         panel->setFixedWidth(layout.width);
         panel->setAlignment(layout.alignment | Qt::AlignVCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

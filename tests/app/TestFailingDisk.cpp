@@ -1,7 +1,6 @@
 #include "DiskFull.h"
 #include "FailDevice.h"
-#include "WindowDoubles.h"
-#include "app/AppWindows.h"
+#include "MainWindowDriver.h"
 #include "backup/ArchiveWriter.h"
 #include "register/InvoiceLine.h"
 #include "register/RecordEditor.h"
@@ -9,17 +8,13 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLine.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -30,9 +25,9 @@ QString reasonOf(Fault fault)
 {
     switch (fault) {
     case Fault::Write:
-    case Fault::Flush: return u"Kein Speicherplatz mehr auf dem Gerät"_s;
-    case Fault::Commit: return u"Ein-/Ausgabefehler"_s;
-    case Fault::DiskFull: return u"Datei zu groß"_s;
+    case Fault::Flush: return QStringLiteral("Kein Speicherplatz mehr auf dem Gerät");
+    case Fault::Commit: return QStringLiteral("Ein-/Ausgabefehler");
+    case Fault::DiskFull: return QStringLiteral("Datei zu groß");
     }
     return {};
 }
@@ -59,13 +54,9 @@ private:
 
 QString record(const QString &name)
 {
-    QStringList fields(InvoiceLine::kFieldCount);
-    fields[InvoiceLine::Name] = name;
-    fields[InvoiceLine::ReNummer] = u"RE 1"_s;
-    fields[InvoiceLine::Email] = u"info@example.org"_s;
-    fields[InvoiceLine::Land] = u"DE"_s;
-    fields[InvoiceLine::Status] = InvoiceLine::kStatusOpen;
-    return InvoiceLine::join(fields);
+    return RecordLine::of({{InvoiceLine::Name, name},
+                           {InvoiceLine::ReNummer, QStringLiteral("RE 1")},
+                           {InvoiceLine::Email, QStringLiteral("info@example.org")}});
 }
 
 QStringList entriesOf(const QString &folder)
@@ -105,27 +96,25 @@ private Q_SLOTS:
 
 private:
     static void faults(const QStringList &writers);
-    void startProgram();
-    QString data(const QString &name) const { return m_doubles->places.dataFolder() + name; }
+    QString data(const QString &name) const { return m_app->doubles.places.dataFolder() + name; }
     void verifyUnchanged(const QString &path, const QStringList &folderBefore) const;
-    QString lastBox() const { return m_doubles->dialogs.lastText(); }
+    QString lastBox() const { return m_app->doubles.dialogs.lastText(); }
     void openSettings(const ScriptedDialogs::WindowHandler &handler);
 
-    std::unique_ptr<WindowDoubles> m_doubles;
-    std::unique_ptr<AppWindows> m_windows;
+    std::unique_ptr<MainWindowDriver> m_app;
     QByteArray m_before; // the file under test as it was
 };
 
 void TestFailingDisk::init()
 {
-    m_doubles = std::make_unique<WindowDoubles>();
-    m_doubles->places.putFile(u"2024rech.csv"_s, (record(u"Alpha"_s) + u"\r\n"_s + record(u"Beta"_s) + u"\r\n"_s).toLatin1());
+    m_app = std::make_unique<MainWindowDriver>();
+    m_app->putYearFile(RecordLine::fileOf({record(QStringLiteral("Alpha")), record(QStringLiteral("Beta"))},
+                                          RecordLine::Encoding::Latin1));
 }
 
 void TestFailingDisk::cleanup()
 {
-    m_windows.reset();
-    m_doubles.reset();
+    m_app.reset();
 }
 
 void TestFailingDisk::faults(const QStringList &writers)
@@ -140,12 +129,6 @@ void TestFailingDisk::faults(const QStringList &writers)
     }
 }
 
-void TestFailingDisk::startProgram()
-{
-    m_windows = std::make_unique<AppWindows>();
-    QVERIFY(m_windows->start());
-}
-
 void TestFailingDisk::verifyUnchanged(const QString &path, const QStringList &folderBefore) const
 {
     QFile file(path);
@@ -156,13 +139,13 @@ void TestFailingDisk::verifyUnchanged(const QString &path, const QStringList &fo
 
 void TestFailingDisk::openSettings(const ScriptedDialogs::WindowHandler &handler)
 {
-    m_doubles->dialogs.windowHandlers.enqueue(handler);
-    m_windows->main().popupMenu().findChild<QAction *>(u"Einstellungen1"_s)->trigger();
+    m_app->doubles.dialogs.windowHandlers.enqueue(handler);
+    m_app->choose("Einstellungen1");
 }
 
 void TestFailingDisk::storeAndDelete_data()
 {
-    faults({u"store"_s, u"delete"_s});
+    faults({QStringLiteral("store"), QStringLiteral("delete")});
 }
 
 // On today's main the year file of a full disk was left empty while the status bar showed success.
@@ -170,25 +153,26 @@ void TestFailingDisk::storeAndDelete()
 {
     QFETCH(QString, writer);
     QFETCH(Fault, fault);
-    startProgram();
-    m_before = m_doubles->places.fileBytes(u"2024rech.csv"_s);
-    const QStringList folder = entriesOf(m_doubles->places.dataFolder());
-    RecordEditor &editor = m_windows->main().editor();
+    QVERIFY(m_app->launch());
+    m_before = m_app->yearFileBytes();
+    const QStringList folder = entriesOf(m_app->doubles.places.dataFolder());
+    RecordEditor &editor = m_app->main().editor();
     QLineEdit &name = editor.field(InvoiceLine::Name);
     if (writer == u"store") {
         name.setFocus();
-        QTest::keyClicks(&name, u"X"_s);
+        QTest::keyClicks(&name, QStringLiteral("X"));
     } else {
-        m_doubles->dialogs.answers.enqueue(true);
+        m_app->doubles.dialogs.answers.enqueue(true);
     }
     const QString typed = name.text();
     {
         FaultScope scope(fault, 0);
-        click(m_windows->main(), writer == u"store" ? "ButtonSave" : "ToolButtonDel");
+        m_app->click(writer == u"store" ? "ButtonSave" : "ToolButtonDel");
     }
-    verifyUnchanged(data(u"2024rech.csv"_s), folder);
-    QCOMPARE(lastBox(), u"Datei \"%1\" kann nicht erstellt werden. %2"_s.arg(data(u"2024rech.csv"_s), reasonOf(fault)));
-    QCOMPARE(m_doubles->dialogs.log.last().kind, u"error"_s);
+    verifyUnchanged(m_app->yearFilePath(), folder);
+    QCOMPARE(lastBox(),
+             QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(m_app->yearFilePath(), reasonOf(fault)));
+    QCOMPARE(m_app->doubles.dialogs.log.last().kind, QStringLiteral("error"));
     QCOMPARE(editor.session().count(), 2);
     QCOMPARE(name.text(), typed);
     QCOMPARE(editor.session().isModified(), writer == u"store");
@@ -196,7 +180,7 @@ void TestFailingDisk::storeAndDelete()
 
 void TestFailingDisk::settingsRewriteAtStart_data()
 {
-    faults({u"start with a mail client"_s});
+    faults({QStringLiteral("start with a mail client")});
 }
 
 // The rewrite must never leave a file without the program password.
@@ -204,105 +188,110 @@ void TestFailingDisk::settingsRewriteAtStart()
 {
     QFETCH(Fault, fault);
     QStringList lines(settingsLineCount);
-    lines[indexOf(SettingsLine::AccountHolder)] = u"Firma Beispiel"_s;
-    QCOMPARE(SettingsFile(data(u"zettmar.ini"_s)).saveForMainWindow(lines), QString());
-    m_before = m_doubles->places.fileBytes(u"zettmar.ini"_s);
-    const QStringList folder = entriesOf(m_doubles->places.dataFolder());
-    m_doubles->places.mailClientPath = u"/usr/bin/thunderbird"_s;
+    lines[indexOf(SettingsLine::AccountHolder)] = QStringLiteral("Firma Beispiel");
+    QCOMPARE(SettingsFile(data(QStringLiteral("zettmar.ini"))).saveForMainWindow(lines), QString());
+    m_before = m_app->doubles.places.fileBytes(QStringLiteral("zettmar.ini"));
+    const QStringList folder = entriesOf(m_app->doubles.places.dataFolder());
+    m_app->doubles.places.mailClientPath = QStringLiteral("/usr/bin/thunderbird");
     {
         FaultScope scope(fault, 8);
-        startProgram();
+        QVERIFY(m_app->launch());
     }
-    QCOMPARE(lastBox(), u"Fehler INI Datei speeichern!"_s);
-    verifyUnchanged(data(u"zettmar.ini"_s), folder);
-    QCOMPARE(m_windows->main().context().Settings.value(SettingsLine::AccountHolder), u"Firma Beispiel"_s);
+    QCOMPARE(lastBox(), QStringLiteral("Fehler INI Datei speeichern!"));
+    verifyUnchanged(data(QStringLiteral("zettmar.ini")), folder);
+    QCOMPARE(m_app->main().context().Settings.value(SettingsLine::AccountHolder), QStringLiteral("Firma Beispiel"));
 }
 
 void TestFailingDisk::settingsWindowAndBackupButton_data()
 {
-    faults({u"settings window"_s, u"backup button"_s});
+    faults({QStringLiteral("settings window"), QStringLiteral("backup button")});
 }
 
 void TestFailingDisk::settingsWindowAndBackupButton()
 {
     QFETCH(QString, writer);
     QFETCH(Fault, fault);
-    startProgram();
-    QCOMPARE(SettingsFile(data(u"zettmar.ini"_s)).saveForMainWindow(QStringList(settingsLineCount)), QString());
-    m_before = m_doubles->places.fileBytes(u"zettmar.ini"_s);
-    const QStringList folder = entriesOf(m_doubles->places.dataFolder());
+    QVERIFY(m_app->launch());
+    QCOMPARE(SettingsFile(data(QStringLiteral("zettmar.ini"))).saveForMainWindow(QStringList(settingsLineCount)),
+             QString());
+    m_before = m_app->doubles.places.fileBytes(QStringLiteral("zettmar.ini"));
+    const QStringList folder = entriesOf(m_app->doubles.places.dataFolder());
     QString firmAfter;
     std::optional<FaultScope> scope;
     openSettings([&](QDialog &settings) {
-        auto *firm = settings.findChild<QLineEdit *>(u"EditFirma"_s);
-        firm->setText(u"Neue Firma"_s);
+        auto *firm = settings.findChild<QLineEdit *>(QStringLiteral("EditFirma"));
+        firm->setText(QStringLiteral("Neue Firma"));
         if (writer == u"settings window") {
             scope.emplace(fault, 8);
             click<QPushButton>(settings, "ButtonSave");
         } else {
             // The save comes once the backup window is closed.
-            m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &) { scope.emplace(fault, 8); });
+            m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &) { scope.emplace(fault, 8); });
             click<QAbstractButton>(settings, "ButtonBak");
         }
         scope.reset();
         firmAfter = firm->text();
     });
-    QCOMPARE(lastBox(), u"Fehler INI speichern!"_s);
-    verifyUnchanged(data(u"zettmar.ini"_s), folder);
-    QCOMPARE(firmAfter, u"Neue Firma"_s);
+    QCOMPARE(lastBox(), QStringLiteral("Fehler INI speichern!"));
+    verifyUnchanged(data(QStringLiteral("zettmar.ini")), folder);
+    QCOMPARE(firmAfter, QStringLiteral("Neue Firma"));
 }
 
 void TestFailingDisk::documentListAndItsPrintout_data()
 {
-    faults({u"document add"_s, u"document delete"_s, u"list printout"_s});
+    faults({QStringLiteral("document add"), QStringLiteral("document delete"), QStringLiteral("list printout")});
 }
 
 void TestFailingDisk::documentListAndItsPrintout()
 {
     QFETCH(QString, writer);
     QFETCH(Fault, fault);
-    const QString document = m_doubles->places.root() + u"/Beleg.pdf"_s;
+    const QString document = m_app->doubles.places.root() + QStringLiteral("/Beleg.pdf");
     QFile(document).open(QIODevice::WriteOnly);
-    const QString list = data(u"alphaRE1.dat"_s);
+    const QString list = data(QStringLiteral("alphaRE1.dat"));
     // Two lines, so that what a delete leaves is more than a full disk takes.
-    m_doubles->places.putFile(u"alphaRE1.dat"_s, (document + u"\r\n"_s + document + u"\r\n"_s).toLatin1());
-    m_doubles->places.putFile(u"listedocs.pdf"_s, "%PDF alt");
-    const QString target = writer == u"list printout" ? data(u"listedocs.pdf"_s) : list;
-    startProgram();
-    m_before = QFileInfo(target).fileName() == u"listedocs.pdf" ? QByteArray("%PDF alt")
-                                                                 : m_doubles->places.fileBytes(u"alphaRE1.dat"_s);
-    const QStringList folder = entriesOf(m_doubles->places.dataFolder());
+    m_app->doubles.places.putFile(QStringLiteral("alphaRE1.dat"),
+                                  (document + QStringLiteral("\r\n") + document + QStringLiteral("\r\n")).toLatin1());
+    m_app->doubles.places.putFile(QStringLiteral("listedocs.pdf"), "%PDF alt");
+    const QString target = writer == u"list printout" ? data(QStringLiteral("listedocs.pdf")) : list;
+    QVERIFY(m_app->launch());
+    m_before = QFileInfo(target).fileName() == u"listedocs.pdf"
+        ? QByteArray("%PDF alt")
+        : m_app->doubles.places.fileBytes(QStringLiteral("alphaRE1.dat"));
+    const QStringList folder = entriesOf(m_app->doubles.places.dataFolder());
     int rowsAfter = -1;
-    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &docs) {
-        auto *view = docs.findChild<QTreeView *>(u"ListDocs"_s);
+    m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &docs) {
+        auto *view = docs.findChild<QTreeView *>(QStringLiteral("ListDocs"));
         FaultScope scope(fault, 8);
         if (writer == u"document add") {
-            m_doubles->dialogs.inputs.enqueue(document);
+            m_app->doubles.dialogs.inputs.enqueue(document);
             click(docs, "ButtonOpen");
         } else if (writer == u"document delete") {
             view->setCurrentIndex(view->model()->index(0, 2));
             click(docs, "ToolButtonDel");
         } else {
-            m_doubles->dialogs.answers.enqueue(true); // as PDF
+            m_app->doubles.dialogs.answers.enqueue(true); // as PDF
             click(docs, "ButtonPrint");
         }
         rowsAfter = view->model()->rowCount();
     });
-    m_windows->main().popupMenu().findChild<QAction *>(u"Dokumente1"_s)->trigger();
-    const QString cannot = writer == u"list printout" ? u"Die Datei \"%1\" kann nicht erstellt werden. %2"_s
-                                                      : u"Datei \"%1\" kann nicht erstellt werden.\n%2"_s;
+    m_app->choose("Dokumente1");
+    const QString cannot = writer == u"list printout"
+        ? QStringLiteral("Die Datei \"%1\" kann nicht erstellt werden. %2")
+        : QStringLiteral("Datei \"%1\" kann nicht erstellt werden.\n%2");
     // The PDF writer does not say why it lost the end of its file; the check of the file does.
     const QString reason = writer == u"list printout" && fault == Fault::DiskFull
-                               ? u"Die Datei wurde nicht vollständig geschrieben."_s : reasonOf(fault);
+        ? QStringLiteral("Die Datei wurde nicht vollständig geschrieben.")
+        : reasonOf(fault);
     QCOMPARE(lastBox(), cannot.arg(target, reason));
     verifyUnchanged(target, folder);
     QCOMPARE(rowsAfter, 2);
-    QVERIFY(m_doubles->shell.calls.isEmpty());
+    QVERIFY(m_app->doubles.shell.calls.isEmpty());
 }
 
 void TestFailingDisk::backupCopyHistoryAndRestore_data()
 {
-    faults({u"plain backup copy"_s, u"backup history line"_s, u"restore"_s});
+    faults({QStringLiteral("plain backup copy"), QStringLiteral("backup history line"), QStringLiteral("restore")});
 }
 
 // Through the backup window of the settings window. The history is larger than the full disk lets a
@@ -312,38 +301,40 @@ void TestFailingDisk::backupCopyHistoryAndRestore()
 {
     QFETCH(QString, writer);
     QFETCH(Fault, fault);
-    const QString destination = m_doubles->places.root() + u"/sicherung/"_s;
+    const QString destination = m_app->doubles.places.root() + QStringLiteral("/sicherung/");
     QDir().mkpath(destination);
-    const QString history = data(u"backhist.dat"_s);
+    const QString history = data(QStringLiteral("backhist.dat"));
     if (writer == u"backup history line")
-        m_doubles->places.putFile(u"backhist.dat"_s, QByteArray("01.03.2024 10:00:00 | /alt\r\n").repeated(100));
-    const QString archive = destination + u"b.zip"_s;
-    QCOMPARE(ArchiveWriter::write(archive, {{data(u"2024rech.csv"_s), u"2024rech.csv"_s}}, {}), QString());
-    QFile old(destination + u"2024rech.csv"_s);
+        m_app->doubles.places.putFile(QStringLiteral("backhist.dat"),
+                                      QByteArray("01.03.2024 10:00:00 | /alt\r\n").repeated(100));
+    const QString archive = destination + QStringLiteral("b.zip");
+    QCOMPARE(ArchiveWriter::write(archive, {{m_app->yearFilePath(), QStringLiteral("2024rech.csv")}}, {}), QString());
+    QFile old(destination + QStringLiteral("2024rech.csv"));
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("alte Kopie") == 10);
     old.close();
-    QCOMPARE(SettingsFile(data(u"zettmar.ini"_s)).saveForMainWindow(QStringList(settingsLineCount)), QString());
-    startProgram();
+    QCOMPARE(SettingsFile(data(QStringLiteral("zettmar.ini"))).saveForMainWindow(QStringList(settingsLineCount)),
+             QString());
+    QVERIFY(m_app->launch());
     const QString target = writer == u"plain backup copy" ? old.fileName()
-                         : writer == u"restore"           ? data(u"2024rech.csv"_s)
+                         : writer == u"restore"           ? m_app->yearFilePath()
                                                           : history;
     QFile watched(target);
     QVERIFY(watched.open(QIODevice::ReadOnly));
     m_before = watched.readAll();
     const QStringList folder = entriesOf(QFileInfo(target).path());
     openSettings([&](QDialog &settings) {
-        m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &backup) {
-            backup.findChild<QLineEdit *>(u"EditZielDir"_s)->setText(destination);
+        m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &backup) {
+            backup.findChild<QLineEdit *>(QStringLiteral("EditZielDir"))->setText(destination);
             const bool historyOnly = writer == u"backup history line";
-            FaultScope scope(fault, historyOnly ? 1000 : 8, historyOnly ? u"backhist.dat"_s : QString());
+            FaultScope scope(fault, historyOnly ? 1000 : 8, historyOnly ? QStringLiteral("backhist.dat") : QString());
             if (writer == u"restore") {
-                m_doubles->dialogs.answers.enqueue(true);
-                m_doubles->dialogs.fileLists.enqueue({archive});
+                m_app->doubles.dialogs.answers.enqueue(true);
+                m_app->doubles.dialogs.fileLists.enqueue({archive});
                 click(backup, "ButtonRestore");
                 return;
             }
-            backup.findChild<QCheckBox *>(u"CheckBox1"_s)->setChecked(false);
-            m_doubles->dialogs.answers.enqueue(true);
+            backup.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setChecked(false);
+            m_app->doubles.dialogs.answers.enqueue(true);
             click(backup, "ToolButton6");
         });
         click<QAbstractButton>(settings, "ButtonBak");
@@ -352,18 +343,19 @@ void TestFailingDisk::backupCopyHistoryAndRestore()
     const QString reason = reasonOf(fault);
     if (writer == u"plain backup copy") {
         // Nothing copied: no history line, no folder opened.
-        QCOMPARE(m_doubles->dialogs.texts().filter(u"gesichert werden"_s).constFirst(),
-                 u"Die Datei %1 konnte nicht nach %2 gesichert werden.\n%3"_s.arg(data(u"2024rech.csv"_s),
-                                                                                  old.fileName(), reason));
+        QCOMPARE(m_app->doubles.dialogs.texts().filter(QStringLiteral("gesichert werden")).constFirst(),
+                 QStringLiteral("Die Datei %1 konnte nicht nach %2 gesichert werden.\n%3")
+                     .arg(m_app->yearFilePath(), old.fileName(), reason));
         QVERIFY(!QFileInfo::exists(history));
-        QVERIFY(m_doubles->shell.calls.filter(u"folder"_s).isEmpty());
+        QVERIFY(m_app->doubles.shell.calls.filter(QStringLiteral("folder")).isEmpty());
     } else if (writer == u"restore") {
-        QCOMPARE(m_doubles->dialogs.texts().filter(u"wiederhergestellt"_s).constFirst(),
-                 u"Die Daten wurden nicht wiederhergestellt; das Datenverzeichnis ist unverändert.\n"
-                 u"%1 (Eintrag 2024rech.csv): %2"_s.arg(archive, reason));
+        QCOMPARE(m_app->doubles.dialogs.texts().filter(QStringLiteral("wiederhergestellt")).constFirst(),
+                 QStringLiteral("Die Daten wurden nicht wiederhergestellt; das Datenverzeichnis ist unverändert.\n"
+                                "%1 (Eintrag 2024rech.csv): %2")
+                     .arg(archive, reason));
     } else {
-        QCOMPARE(m_doubles->dialogs.texts().filter(u"Historie"_s).constFirst(),
-                 u"Die Backup-Historie %1 konnte nicht geschrieben werden.\n%2"_s.arg(history, reason));
+        QCOMPARE(m_app->doubles.dialogs.texts().filter(QStringLiteral("Historie")).constFirst(),
+                 QStringLiteral("Die Backup-Historie %1 konnte nicht geschrieben werden.\n%2").arg(history, reason));
     }
     verifyUnchanged(target, folder);
 }

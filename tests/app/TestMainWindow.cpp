@@ -1,5 +1,4 @@
-#include "WindowDoubles.h"
-#include "app/AppWindows.h"
+#include "MainWindowDriver.h"
 #include "register/InvoiceLine.h"
 #include "register/RecordEditor.h"
 
@@ -14,40 +13,9 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
 namespace {
 
-// A stored line of 21 fields with the given title, creditor, due date and status.
-QString record(const QString &title, const QString &due = {}, const QString &status = QStringLiteral("Offen"))
-{
-    QStringList fields(InvoiceLine::kFieldCount);
-    fields[InvoiceLine::Title] = title;
-    fields[InvoiceLine::Ende] = due;
-    fields[InvoiceLine::Name] = QStringLiteral("Firma ") + title;
-    fields[InvoiceLine::Email] = QStringLiteral("post@") + title;
-    fields[InvoiceLine::Land] = QStringLiteral("DE");
-    fields[InvoiceLine::Status] = status;
-    return fields.join(QLatin1Char(';'));
-}
-
-QByteArray fileOf(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
-
-QStringList records(int count)
-{
-    QStringList lines;
-    for (int i = 1; i <= count; ++i)
-        lines.append(record(QStringLiteral("R%1").arg(i)));
-    return lines;
-}
-
-const QString kYearFile = QStringLiteral("2024rech.csv");
 const QString kSaveQuestion = QStringLiteral("Änderungen speichern?");
 
 } // namespace
@@ -91,116 +59,62 @@ private Q_SLOTS:
     void showsTheStartOfLongTexts();
 
 private:
-    void start(const QStringList &lines);
-    void startWithBytes(const QByteArray &bytes);
-    QLineEdit &field(const char *name) const;
-    void click(const char *name) const;
-    void type(const char *name, const QString &text) const;
-    QString panel(int number) const;
-    QStringList fileLines() const;
-    RecordSession &session() const { return m_windows->main().session(); }
-
-    std::unique_ptr<WindowDoubles> m_doubles;
-    std::unique_ptr<AppWindows> m_windows;
+    std::unique_ptr<MainWindowDriver> m_app;
 };
 
 void TestMainWindow::init()
 {
-    m_doubles = std::make_unique<WindowDoubles>();
+    m_app = std::make_unique<MainWindowDriver>(RecordLine::Encoding::Latin1);
 }
 
 void TestMainWindow::cleanup()
 {
-    m_windows.reset();
-    m_doubles.reset();
-}
-
-void TestMainWindow::start(const QStringList &lines)
-{
-    startWithBytes(fileOf(lines));
-}
-
-void TestMainWindow::startWithBytes(const QByteArray &bytes)
-{
-    if (!bytes.isNull())
-        m_doubles->places.putFile(kYearFile, bytes);
-    m_windows = std::make_unique<AppWindows>();
-    QVERIFY(m_windows->start());
-    m_windows->main().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&m_windows->main()));
-}
-
-QLineEdit &TestMainWindow::field(const char *name) const
-{
-    return *m_windows->main().findChild<QLineEdit *>(QLatin1String(name));
-}
-
-void TestMainWindow::click(const char *name) const
-{
-    m_windows->main().findChild<QToolButton *>(QLatin1String(name))->click();
-}
-
-void TestMainWindow::type(const char *name, const QString &text) const
-{
-    field(name).setFocus(Qt::OtherFocusReason); // a tab would select the text and typing replace it
-    field(name).end(false);                     // as a click behind the text does
-    // Key by key with its text, as a keyboard sends it; QTest's own typing knows only ASCII.
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, &field(name), Qt::Key(c.toUpper().unicode()), c, Qt::NoModifier);
-}
-
-QString TestMainWindow::panel(int number) const
-{
-    return m_windows->main().statusPanel(number).text();
-}
-
-QStringList TestMainWindow::fileLines() const
-{
-    return QString::fromLatin1(m_doubles->places.fileBytes(kYearFile)).split(QStringLiteral("\r\n"));
+    m_app.reset();
 }
 
 void TestMainWindow::firstRunCreatesFolderAndStoresFirstRecord()
 {
-    QVERIFY(!QDir(m_doubles->places.dataFolder()).exists());
-    startWithBytes(QByteArray());
-    QVERIFY(QDir(m_doubles->places.dataFolder()).exists());
-    QCOMPARE(field("EditLand").text(), QStringLiteral("DE"));
-    QCOMPARE(field("EditStatus").text(), QStringLiteral("Offen"));
-    QCOMPARE((QStringList{panel(1), panel(2), panel(3), panel(4), panel(5), panel(6)}),
+    QVERIFY(!QDir(m_app->doubles.places.dataFolder()).exists());
+    m_app->startWith(QByteArray());
+    QVERIFY(QDir(m_app->doubles.places.dataFolder()).exists());
+    QCOMPARE(m_app->field("EditLand").text(), QStringLiteral("DE"));
+    QCOMPARE(m_app->field("EditStatus").text(), QStringLiteral("Offen"));
+    QCOMPARE((QStringList{m_app->panel(1), m_app->panel(2), m_app->panel(3), m_app->panel(4), m_app->panel(5),
+                          m_app->panel(6)}),
              (QStringList{"Datensatz:", "0", "von", "0", "Rechnungsjahr:", "2024"}));
-    QVERIFY(session().isNewRecord());
+    QVERIFY(m_app->main().session().isNewRecord());
 
-    type("EditTitle", QStringLiteral("Strom"));
-    type("EditName", QStringLiteral("Stadtwerke"));
-    type("EditEmail", QStringLiteral("info"));
-    click("ButtonSave");
-    QCOMPARE(m_doubles->places.fileBytes(kYearFile), QByteArray("Strom;;;;;;;Stadtwerke;info;;;;;DE;;;;;;;Offen\r\n"));
-    QCOMPARE(panel(2) + panel(4), QStringLiteral("11"));
-    QVERIFY(!session().isNewRecord() && !session().isModified());
-    QVERIFY(m_doubles->dialogs.log.isEmpty());
+    m_app->typeAtEnd("EditTitle", QStringLiteral("Strom"));
+    m_app->typeAtEnd("EditName", QStringLiteral("Stadtwerke"));
+    m_app->typeAtEnd("EditEmail", QStringLiteral("info"));
+    m_app->click("ButtonSave");
+    QCOMPARE(m_app->yearFileBytes(), QByteArray("Strom;;;;;;;Stadtwerke;info;;;;;DE;;;;;;;Offen\r\n"));
+    QCOMPARE(m_app->panel(2) + m_app->panel(4), QStringLiteral("11"));
+    QVERIFY(!m_app->main().session().isNewRecord() && !m_app->main().session().isModified());
+    QVERIFY(m_app->doubles.dialogs.log.isEmpty());
 }
 
 void TestMainWindow::restartFindsTheDataAsLeft()
 {
-    startWithBytes("\xEF\xBB\xBF" + record(QStringLiteral("Erste")).toUtf8() + "\r\n");
-    click("ButtonClear");
-    type("EditName", u"Bäckerei Müller"_qs);
-    type("EditEmail", QStringLiteral("a@b"));
-    type("EditBic", QStringLiteral("byladem1"));
-    QCOMPARE(field("EditBic").text(), QStringLiteral("BYLADEM1"));
-    click("ButtonSave");
-    m_windows.reset();
+    m_app->startWith("\xEF\xBB\xBF" + RecordLine::titled(QStringLiteral("Erste")).toUtf8() + "\r\n");
+    m_app->click("ButtonClear");
+    m_app->typeAtEnd("EditName", QStringLiteral("Bäckerei Müller"));
+    m_app->typeAtEnd("EditEmail", QStringLiteral("a@b"));
+    m_app->typeAtEnd("EditBic", QStringLiteral("byladem1"));
+    QCOMPARE(m_app->field("EditBic").text(), QStringLiteral("BYLADEM1"));
+    m_app->click("ButtonSave");
+    m_app->stop();
 
-    start({});
-    m_windows.reset();
-    startWithBytes(QByteArray());
-    const QByteArray bytes = m_doubles->places.fileBytes(kYearFile);
+    m_app->start({});
+    m_app->stop();
+    m_app->startWith(QByteArray());
+    const QByteArray bytes = m_app->yearFileBytes();
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-    QVERIFY(bytes.contains(u"Bäckerei Müller"_qs.toUtf8()));
-    QCOMPARE(panel(4), QStringLiteral("2"));
-    click("ButtonLast");
-    QCOMPARE(field("EditName").text(), u"Bäckerei Müller"_qs);
-    QCOMPARE(field("EditBic").text(), QStringLiteral("BYLADEM1"));
+    QVERIFY(bytes.contains(QStringLiteral("Bäckerei Müller").toUtf8()));
+    QCOMPARE(m_app->panel(4), QStringLiteral("2"));
+    m_app->click("ButtonLast");
+    QCOMPARE(m_app->field("EditName").text(), QStringLiteral("Bäckerei Müller"));
+    QCOMPARE(m_app->field("EditBic").text(), QStringLiteral("BYLADEM1"));
 }
 
 void TestMainWindow::showsRecordsAsFarAsTheyGo_data()
@@ -211,16 +125,17 @@ void TestMainWindow::showsRecordsAsFarAsTheyGo_data()
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("status");
     QTest::addColumn<bool>("dueDateRed");
-    const QString overdue = record(QStringLiteral("T"), QStringLiteral("01.03.2024"));
+    const QString overdue = RecordLine::titled(QStringLiteral("T"), QStringLiteral("01.03.2024"));
     QTest::newRow("two fields") << "a;b" << "a" << "b" << "DE" << "Offen" << false;
     QTest::newRow("overdue and open") << overdue << "T" << "" << "DE" << "Offen" << true;
-    QTest::newRow("overdue and paid") << record("T", "01.03.2024", "Bezahlt") << "T" << "" << "DE" << "Bezahlt"
-                                      << false;
+    QTest::newRow("overdue and paid") << RecordLine::titled("T", "01.03.2024", "Bezahlt") << "T" << "" << "DE"
+                                      << "Bezahlt" << false;
     QTest::newRow("20 fields are never red") << overdue.section(QLatin1Char(';'), 0, 19) << "T" << "" << "DE"
                                              << "Offen" << false;
-    QTest::newRow("empty status reads open") << record("T", "01.03.2024", "") << "T" << "" << "DE" << "Offen"
-                                             << true;
-    QTest::newRow("due today is not red") << record("T", "15.03.2024") << "T" << "" << "DE" << "Offen" << false;
+    QTest::newRow("empty status reads open") << RecordLine::titled("T", "01.03.2024", "") << "T" << "" << "DE"
+                                             << "Offen" << true;
+    QTest::newRow("due today is not red") << RecordLine::titled("T", "15.03.2024") << "T" << "" << "DE" << "Offen"
+                                          << false;
     QTest::newRow("quoted field") << "\"x;y\";  d  ;;;;;;;;;;;;US" << "x;y" << "d" << "US" << "Offen" << false;
     QTest::newRow("empty line") << "" << "" << "" << "DE" << "Offen" << false;
 }
@@ -233,50 +148,50 @@ void TestMainWindow::showsRecordsAsFarAsTheyGo()
     QFETCH(QString, country);
     QFETCH(QString, status);
     QFETCH(bool, dueDateRed);
-    start({line, record(QStringLiteral("zwei"))});
-    QCOMPARE(field("EditTitle").text(), title);
-    QCOMPARE(field("EditReDatum").text(), invoiceDate);
-    QCOMPARE(field("EditLand").text(), country);
-    QCOMPARE(field("EditStatus").text(), status);
+    m_app->start({line, RecordLine::titled(QStringLiteral("zwei"))});
+    QCOMPARE(m_app->field("EditTitle").text(), title);
+    QCOMPARE(m_app->field("EditReDatum").text(), invoiceDate);
+    QCOMPARE(m_app->field("EditLand").text(), country);
+    QCOMPARE(m_app->field("EditStatus").text(), status);
     const QColor expected = dueDateRed ? QColor(128, 0, 0) : QColor(Qt::black);
-    QCOMPARE(field("EditEnde").palette().color(QPalette::Text), expected);
-    QCOMPARE(panel(2) + panel(4), QStringLiteral("12"));
+    QCOMPARE(m_app->field("EditEnde").palette().color(QPalette::Text), expected);
+    QCOMPARE(m_app->panel(2) + m_app->panel(4), QStringLiteral("12"));
 }
 
 void TestMainWindow::newRecordIsAppendedThenReplaced()
 {
-    start(records(5));
-    click("ButtonNext");
-    click("ButtonNext");
-    QCOMPARE(field("EditTitle").text(), QStringLiteral("R3"));
-    click("ButtonClear");
-    QCOMPARE(session().currentIndex(), 5);
-    type("EditName", QStringLiteral("Neu"));
-    type("EditEmail", QStringLiteral("n@x"));
-    click("ButtonSave");
-    QCOMPARE(panel(2) + panel(4), QStringLiteral("66"));
-    type("EditTitle", QStringLiteral("T6"));
-    click("ButtonSave");
-    const QStringList lines = fileLines();
+    m_app->start(RecordLine::numbered(5));
+    m_app->click("ButtonNext");
+    m_app->click("ButtonNext");
+    QCOMPARE(m_app->field("EditTitle").text(), QStringLiteral("R3"));
+    m_app->click("ButtonClear");
+    QCOMPARE(m_app->main().session().currentIndex(), 5);
+    m_app->typeAtEnd("EditName", QStringLiteral("Neu"));
+    m_app->typeAtEnd("EditEmail", QStringLiteral("n@x"));
+    m_app->click("ButtonSave");
+    QCOMPARE(m_app->panel(2) + m_app->panel(4), QStringLiteral("66"));
+    m_app->typeAtEnd("EditTitle", QStringLiteral("T6"));
+    m_app->click("ButtonSave");
+    const QStringList lines = m_app->yearFileLines();
     QCOMPARE(lines.size(), 7); // six records and the end after the last break
-    QCOMPARE(lines[2], record(QStringLiteral("R3")));
+    QCOMPARE(lines[2], RecordLine::titled(QStringLiteral("R3")));
     QCOMPARE(lines[5], QStringLiteral("T6;;;;;;;Neu;n@x;;;;;DE;;;;;;;Offen"));
-    QCOMPARE(panel(2) + panel(4), QStringLiteral("66"));
+    QCOMPARE(m_app->panel(2) + m_app->panel(4), QStringLiteral("66"));
 }
 
 void TestMainWindow::incompleteRecordIsNotStored()
 {
-    start(records(1));
-    const QByteArray before = m_doubles->places.fileBytes(kYearFile);
-    field("EditEmail").setFocus();
-    QTest::keyClick(&field("EditEmail"), Qt::Key_End);
+    m_app->start(RecordLine::numbered(1));
+    const QByteArray before = m_app->yearFileBytes();
+    m_app->field("EditEmail").setFocus();
+    QTest::keyClick(&m_app->field("EditEmail"), Qt::Key_End);
     for (int i = 0; i < 10; ++i)
-        QTest::keyClick(&field("EditEmail"), Qt::Key_Backspace);
-    click("ButtonSave");
-    QCOMPARE(m_doubles->dialogs.texts(), QStringList{u"Datensatz unvollständig!"_qs});
-    QCOMPARE(m_doubles->dialogs.log[0].kind, QStringLiteral("warning"));
-    QCOMPARE(m_doubles->places.fileBytes(kYearFile), before);
-    QVERIFY(session().isModified());
+        QTest::keyClick(&m_app->field("EditEmail"), Qt::Key_Backspace);
+    m_app->click("ButtonSave");
+    QCOMPARE(m_app->doubles.dialogs.texts(), QStringList{QStringLiteral("Datensatz unvollständig!")});
+    QCOMPARE(m_app->doubles.dialogs.log[0].kind, QStringLiteral("warning"));
+    QCOMPARE(m_app->yearFileBytes(), before);
+    QVERIFY(m_app->main().session().isModified());
 }
 
 void TestMainWindow::asksToSaveWhenNavigating_data()
@@ -319,28 +234,28 @@ void TestMainWindow::asksToSaveWhenNavigating()
     QFETCH(QStringList, boxes);
     QFETCH(QString, shownTitle);
     QFETCH(int, fileRecords);
-    start(records(3));
+    m_app->start(RecordLine::numbered(3));
     for (int i = 0; i < startAt; ++i)
-        click("ButtonNext");
+        m_app->click("ButtonNext");
     if (input.startsWith(QStringLiteral("new"))) {
-        click("ButtonClear");
-        type("EditTitle", QStringLiteral("neu"));
+        m_app->click("ButtonClear");
+        m_app->typeAtEnd("EditTitle", QStringLiteral("neu"));
         if (input == QStringLiteral("new")) {
-            type("EditName", QStringLiteral("N"));
-            type("EditEmail", QStringLiteral("n@x"));
+            m_app->typeAtEnd("EditName", QStringLiteral("N"));
+            m_app->typeAtEnd("EditEmail", QStringLiteral("n@x"));
         }
     } else if (input == QStringLiteral("typed")) {
-        type("EditTitle", QStringLiteral("x"));
+        m_app->typeAtEnd("EditTitle", QStringLiteral("x"));
     }
     if (boxes.contains(kSaveQuestion))
-        m_doubles->dialogs.answers.enqueue(answer);
-    click(button.toLatin1().constData());
-    QCOMPARE(m_doubles->dialogs.texts(), boxes);
-    QCOMPARE(field("EditTitle").text(), shownTitle);
-    QVERIFY(!session().isModified());
-    QCOMPARE(fileLines().size() - 1, fileRecords);
+        m_app->doubles.dialogs.answers.enqueue(answer);
+    m_app->click(button.toLatin1().constData());
+    QCOMPARE(m_app->doubles.dialogs.texts(), boxes);
+    QCOMPARE(m_app->field("EditTitle").text(), shownTitle);
+    QVERIFY(!m_app->main().session().isModified());
+    QCOMPARE(m_app->yearFileLines().size() - 1, fileRecords);
     const bool storedTyped = input == QStringLiteral("typed") && answer;
-    QCOMPARE(fileLines()[startAt].startsWith(QStringLiteral("R%1x;").arg(startAt + 1)), storedTyped);
+    QCOMPARE(m_app->yearFileLines()[startAt].startsWith(QStringLiteral("R%1x;").arg(startAt + 1)), storedTyped);
 }
 
 void TestMainWindow::marksModifiedForEveryEditOfTheText_data()
@@ -370,15 +285,15 @@ void TestMainWindow::marksModifiedForEveryEditOfTheText()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, modified);
-    start(records(1));
+    m_app->start(RecordLine::numbered(1));
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-    QLineEdit &edit = field(fieldName.toLatin1().constData());
+    QLineEdit &edit = m_app->field(fieldName.toLatin1().constData());
     edit.setFocus();
     if (key == Qt::Key_F && modifiers == Qt::ControlModifier)
-        m_doubles->dialogs.windowHandlers.enqueue([](QDialog &prompt) { prompt.reject(); });
+        m_app->doubles.dialogs.windowHandlers.enqueue([](QDialog &prompt) { prompt.reject(); });
     QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(session().isModified(), modified);
-    QCOMPARE(field("EditStatus").text(), QStringLiteral("Offen"));
+    QCOMPARE(m_app->main().session().isModified(), modified);
+    QCOMPARE(m_app->field("EditStatus").text(), QStringLiteral("Offen"));
 }
 
 void TestMainWindow::contextMenuEditsAreChanges_data()
@@ -395,9 +310,9 @@ void TestMainWindow::contextMenuEditsAreChanges()
 {
     QFETCH(QString, action);
     QFETCH(QString, text);
-    start(records(2));
+    m_app->start(RecordLine::numbered(2));
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-    QLineEdit &title = field("EditTitle");
+    QLineEdit &title = m_app->field("EditTitle");
     if (action == QLatin1String("&Paste"))
         title.end(false);
     else
@@ -409,11 +324,11 @@ void TestMainWindow::contextMenuEditsAreChanges()
     QVERIFY(item != items.end());
     (*item)->trigger();
     QCOMPARE(title.text(), text);
-    QVERIFY(session().isModified());
-    m_doubles->dialogs.answers.enqueue(false);
-    click("ButtonNext");
-    QCOMPARE(m_doubles->dialogs.texts(), QStringList{kSaveQuestion});
-    QCOMPARE(fileLines()[0], record(QStringLiteral("R1")));
+    QVERIFY(m_app->main().session().isModified());
+    m_app->doubles.dialogs.answers.enqueue(false);
+    m_app->click("ButtonNext");
+    QCOMPARE(m_app->doubles.dialogs.texts(), QStringList{kSaveQuestion});
+    QCOMPARE(m_app->yearFileLines()[0], RecordLine::titled(QStringLiteral("R1")));
 }
 
 void TestMainWindow::computesDueDateWhenLeavingTerm_data()
@@ -437,17 +352,17 @@ void TestMainWindow::computesDueDateWhenLeavingTerm()
     QFETCH(QString, term);
     QFETCH(QString, dueDate);
     QFETCH(QStringList, boxes);
-    start(records(1));
-    field("EditReDatum").setText(invoiceDate);
-    field("EditEnde").setText(QStringLiteral("alt"));
-    field("EditFrist").setFocus(Qt::TabFocusReason);
-    field("EditFrist").setText(term);
-    field("EditEnde").setFocus(Qt::TabFocusReason);
-    QCOMPARE(field("EditEnde").text(), dueDate);
-    QCOMPARE(m_doubles->dialogs.texts(), boxes);
+    m_app->start(RecordLine::numbered(1));
+    m_app->field("EditReDatum").setText(invoiceDate);
+    m_app->field("EditEnde").setText(QStringLiteral("alt"));
+    m_app->field("EditFrist").setFocus(Qt::TabFocusReason);
+    m_app->field("EditFrist").setText(term);
+    m_app->field("EditEnde").setFocus(Qt::TabFocusReason);
+    QCOMPARE(m_app->field("EditEnde").text(), dueDate);
+    QCOMPARE(m_app->doubles.dialogs.texts(), boxes);
     if (!boxes.isEmpty())
-        QCOMPARE(m_doubles->dialogs.log[0].kind, QStringLiteral("error"));
-    QVERIFY(!session().isModified());
+        QCOMPARE(m_app->doubles.dialogs.log[0].kind, QStringLiteral("error"));
+    QVERIFY(!m_app->main().session().isModified());
 }
 
 void TestMainWindow::fillsInvoiceDateOnEntry_data()
@@ -465,13 +380,13 @@ void TestMainWindow::fillsInvoiceDateOnEntry()
     QFETCH(bool, newRecord);
     QFETCH(QString, before);
     QFETCH(QString, after);
-    start(records(1));
+    m_app->start(RecordLine::numbered(1));
     if (newRecord)
-        click("ButtonClear");
-    field("EditReDatum").setText(before);
-    field("EditReDatum").setFocus(Qt::TabFocusReason);
-    QCOMPARE(field("EditReDatum").text(), after);
-    QVERIFY(!session().isModified());
+        m_app->click("ButtonClear");
+    m_app->field("EditReDatum").setText(before);
+    m_app->field("EditReDatum").setFocus(Qt::TabFocusReason);
+    QCOMPARE(m_app->field("EditReDatum").text(), after);
+    QVERIFY(!m_app->main().session().isModified());
 }
 
 void TestMainWindow::deletes_data()
@@ -499,70 +414,72 @@ void TestMainWindow::deletes()
     QFETCH(QStringList, remaining);
     QFETCH(QString, shownTitle);
     QFETCH(QString, panels);
-    start(records(count));
+    m_app->start(RecordLine::numbered(count));
     for (int i = 0; i < startAt; ++i)
-        click("ButtonNext");
+        m_app->click("ButtonNext");
     if (pressNew) {
-        click("ButtonClear");
-        type("EditTitle", QStringLiteral("neu"));
+        m_app->click("ButtonClear");
+        m_app->typeAtEnd("EditTitle", QStringLiteral("neu"));
     }
-    m_doubles->dialogs.answers.enqueue(answer);
-    click("ToolButtonDel");
-    QCOMPARE(m_doubles->dialogs.texts(), QStringList{u"Datensatz löschen?"_qs});
+    m_app->doubles.dialogs.answers.enqueue(answer);
+    m_app->click("ToolButtonDel");
+    QCOMPARE(m_app->doubles.dialogs.texts(), QStringList{QStringLiteral("Datensatz löschen?")});
     QStringList expected;
     for (const QString &title : remaining)
-        expected.append(record(title));
-    QCOMPARE(m_doubles->places.fileBytes(kYearFile), fileOf(expected));
-    QCOMPARE(field("EditTitle").text(), shownTitle);
-    QCOMPARE(field("EditStatus").text(), QStringLiteral("Offen"));
-    QCOMPARE(panel(2) + panel(4), panels);
+        expected.append(RecordLine::titled(title));
+    QCOMPARE(m_app->yearFileBytes(), RecordLine::fileOf(expected, RecordLine::Encoding::Latin1));
+    QCOMPARE(m_app->field("EditTitle").text(), shownTitle);
+    QCOMPARE(m_app->field("EditStatus").text(), QStringLiteral("Offen"));
+    QCOMPARE(m_app->panel(2) + m_app->panel(4), panels);
     if (answer)
-        QVERIFY(!session().isNewRecord() && !session().isModified());
+        QVERIFY(!m_app->main().session().isNewRecord() && !m_app->main().session().isModified());
 }
 
 void TestMainWindow::togglesStatus()
 {
-    start({record(QStringLiteral("T"), QStringLiteral("01.03.2024"))});
-    click("ButtonUpDown");
-    QCOMPARE(field("EditStatus").text(), QStringLiteral("Bezahlt"));
-    QCOMPARE(field("EditEnde").text(), QStringLiteral("15.03.2024"));
-    QVERIFY(session().isModified());
-    field("EditEnde").setText(QStringLiteral("10.03.2024"));
-    click("ButtonUpDown");
-    QCOMPARE(field("EditStatus").text(), QStringLiteral("Offen"));
-    QCOMPARE(field("EditEnde").text(), QStringLiteral("10.03.2024"));
-    QCOMPARE(m_doubles->places.fileBytes(kYearFile), fileOf({record(QStringLiteral("T"), QStringLiteral("01.03.2024"))}));
+    m_app->start({RecordLine::titled(QStringLiteral("T"), QStringLiteral("01.03.2024"))});
+    m_app->click("ButtonUpDown");
+    QCOMPARE(m_app->field("EditStatus").text(), QStringLiteral("Bezahlt"));
+    QCOMPARE(m_app->field("EditEnde").text(), QStringLiteral("15.03.2024"));
+    QVERIFY(m_app->main().session().isModified());
+    m_app->field("EditEnde").setText(QStringLiteral("10.03.2024"));
+    m_app->click("ButtonUpDown");
+    QCOMPARE(m_app->field("EditStatus").text(), QStringLiteral("Offen"));
+    QCOMPARE(m_app->field("EditEnde").text(), QStringLiteral("10.03.2024"));
+    QCOMPARE(m_app->yearFileBytes(),
+             RecordLine::fileOf({RecordLine::titled(QStringLiteral("T"), QStringLiteral("01.03.2024"))},
+                                RecordLine::Encoding::Latin1));
 }
 
 void TestMainWindow::failedWritesLeaveTheListAsTheFileIs()
 {
-    start(records(2));
-    const QString path = m_doubles->places.dataFolder() + kYearFile;
+    m_app->start(RecordLine::numbered(2));
+    const QString path = m_app->yearFilePath();
     QVERIFY(QFile::remove(path));
     QVERIFY(QDir().mkdir(path)); // stands in for a file another program holds
-    click("ButtonClear");
-    type("EditName", QStringLiteral("N"));
-    type("EditEmail", QStringLiteral("n@x"));
-    click("ButtonSave");
-    QCOMPARE(m_doubles->dialogs.log.size(), 1);
-    QCOMPARE(m_doubles->dialogs.log[0].kind, QStringLiteral("error"));
-    QVERIFY(m_doubles->dialogs.lastText().startsWith(
+    m_app->click("ButtonClear");
+    m_app->typeAtEnd("EditName", QStringLiteral("N"));
+    m_app->typeAtEnd("EditEmail", QStringLiteral("n@x"));
+    m_app->click("ButtonSave");
+    QCOMPARE(m_app->doubles.dialogs.log.size(), 1);
+    QCOMPARE(m_app->doubles.dialogs.log[0].kind, QStringLiteral("error"));
+    QVERIFY(m_app->doubles.dialogs.lastText().startsWith(
         QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(path)));
-    QCOMPARE(session().count(), 2);
-    QVERIFY(session().isNewRecord() && session().isModified());
+    QCOMPARE(m_app->main().session().count(), 2);
+    QVERIFY(m_app->main().session().isNewRecord() && m_app->main().session().isModified());
 
     QVERIFY(QDir().rmdir(path));
-    click("ButtonSave");
-    QCOMPARE(fileLines().size() - 1, 3);
-    QCOMPARE(panel(2) + panel(4), QStringLiteral("33"));
+    m_app->click("ButtonSave");
+    QCOMPARE(m_app->yearFileLines().size() - 1, 3);
+    QCOMPARE(m_app->panel(2) + m_app->panel(4), QStringLiteral("33"));
 
     QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
     QVERIFY(QDir().mkdir(path));
-    m_doubles->dialogs.answers.enqueue(true);
-    click("ToolButtonDel");
-    QCOMPARE(m_doubles->dialogs.log.last().kind, QStringLiteral("error"));
-    QCOMPARE(session().count(), 3);
-    QCOMPARE(field("EditName").text(), QStringLiteral("N"));
+    m_app->doubles.dialogs.answers.enqueue(true);
+    m_app->click("ToolButtonDel");
+    QCOMPARE(m_app->doubles.dialogs.log.last().kind, QStringLiteral("error"));
+    QCOMPARE(m_app->main().session().count(), 3);
+    QCOMPARE(m_app->field("EditName").text(), QStringLiteral("N"));
 }
 
 void TestMainWindow::quitsAndCloses_data()
@@ -590,44 +507,44 @@ void TestMainWindow::quitsAndCloses()
     QFETCH(QStringList, boxes);
     QFETCH(int, fileRecords);
     if (input == QLatin1String("year start"))
-        startWithBytes(QByteArray());
+        m_app->startWith(QByteArray());
     else
-        start(records(1));
+        m_app->start(RecordLine::numbered(1));
     if (input.startsWith(QStringLiteral("new")))
-        click("ButtonClear");
+        m_app->click("ButtonClear");
     if (input.endsWith(QStringLiteral("typed"))) {
-        type("EditName", QStringLiteral("x"));
-        type("EditEmail", QStringLiteral("y"));
+        m_app->typeAtEnd("EditName", QStringLiteral("x"));
+        m_app->typeAtEnd("EditEmail", QStringLiteral("y"));
     }
     if (boxes.contains(kSaveQuestion))
-        m_doubles->dialogs.answers.enqueue(answer);
+        m_app->doubles.dialogs.answers.enqueue(answer);
     if (byMenu)
-        m_windows->main().popupMenu().findChild<QAction *>(QStringLiteral("Beenden1"))->trigger();
+        m_app->choose("Beenden1");
     else
-        m_windows->main().close();
-    QVERIFY(!m_windows->main().isVisible());
-    QCOMPARE(m_doubles->dialogs.texts(), boxes);
-    QCOMPARE(fileLines().size() - 1, fileRecords);
+        m_app->main().close();
+    QVERIFY(!m_app->main().isVisible());
+    QCOMPARE(m_app->doubles.dialogs.texts(), boxes);
+    QCOMPARE(m_app->yearFileLines().size() - 1, fileRecords);
     const bool storedTyped = input == QStringLiteral("typed") && answer;
-    QCOMPARE(fileLines()[0].contains(QStringLiteral(";Firma R1x;")), storedTyped);
+    QCOMPARE(m_app->yearFileLines()[0].contains(QStringLiteral(";Firma R1x;")), storedTyped);
 }
 
 void TestMainWindow::helpKeyAndPictures()
 {
-    start(records(1));
-    QTest::keyClick(&field("EditTitle"), Qt::Key_F1);
-    QCOMPARE(m_doubles->help.contexts, QList<int>{0});
+    m_app->start(RecordLine::numbered(1));
+    QTest::keyClick(&m_app->field("EditTitle"), Qt::Key_F1);
+    QCOMPARE(m_app->doubles.help.contexts, QList<int>{0});
     QStringList shown;
     for (int tick = 0; tick < 4; ++tick) {
         for (const char *name : {"Image1", "Image2", "Image3"}) {
-            if (m_windows->main().findChild<QLabel *>(QLatin1String(name))->isVisible())
+            if (m_app->main().findChild<QLabel *>(QLatin1String(name))->isVisible())
                 shown.append(QLatin1String(name));
         }
-        m_windows->main().TimerAdsTimer();
+        m_app->main().TimerAdsTimer();
     }
     QCOMPARE(shown, (QStringList{"Image1", "Image2", "Image3", "Image1"}));
     // The rotation runs by itself, every ten seconds.
-    const QList<QTimer *> timers = m_windows->main().findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<QTimer *> timers = m_app->main().findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(timers.size(), 1);
     QVERIFY(timers[0]->isActive());
     QCOMPARE(timers[0]->interval(), 10000);
@@ -647,33 +564,33 @@ void TestMainWindow::pastedLineBreaksBecomeBlanks()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, stored);
-    start(records(1));
-    field("EditArtikel").clear();
-    field("EditArtikel").insert(pasted);
-    click("ButtonSave");
-    QCOMPARE(fileLines().size() - 1, 1);
-    m_windows.reset();
-    start({});
-    QCOMPARE(field("EditArtikel").text(), stored);
-    QCOMPARE(field("EditName").text(), QStringLiteral("Firma R1"));
-    QCOMPARE(field("EditStatus").text(), QStringLiteral("Offen"));
+    m_app->start(RecordLine::numbered(1));
+    m_app->field("EditArtikel").clear();
+    m_app->field("EditArtikel").insert(pasted);
+    m_app->click("ButtonSave");
+    QCOMPARE(m_app->yearFileLines().size() - 1, 1);
+    m_app->stop();
+    m_app->start({});
+    QCOMPARE(m_app->field("EditArtikel").text(), stored);
+    QCOMPARE(m_app->field("EditName").text(), QStringLiteral("Firma R1"));
+    QCOMPARE(m_app->field("EditStatus").text(), QStringLiteral("Offen"));
 }
 
 // Dead keys and compose deliver "é" as an input-method commit, not as a key press.
 void TestMainWindow::inputMethodCommitCountsAsTyping()
 {
-    start(records(2));
+    m_app->start(RecordLine::numbered(2));
     QInputMethodEvent preedit(QStringLiteral("´"), {});
-    QApplication::sendEvent(&field("EditTitle"), &preedit);
-    QVERIFY(!session().isModified());
+    QApplication::sendEvent(&m_app->field("EditTitle"), &preedit);
+    QVERIFY(!m_app->main().session().isModified());
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("é"));
-    QApplication::sendEvent(&field("EditTitle"), &commit);
-    QVERIFY(session().isModified());
-    m_doubles->dialogs.answers.enqueue(false);
-    click("ButtonNext");
-    QCOMPARE(m_doubles->dialogs.texts(), QStringList{kSaveQuestion});
-    QCOMPARE(m_doubles->dialogs.log.first().kind, QStringLiteral("question"));
+    QApplication::sendEvent(&m_app->field("EditTitle"), &commit);
+    QVERIFY(m_app->main().session().isModified());
+    m_app->doubles.dialogs.answers.enqueue(false);
+    m_app->click("ButtonNext");
+    QCOMPARE(m_app->doubles.dialogs.texts(), QStringList{kSaveQuestion});
+    QCOMPARE(m_app->doubles.dialogs.log.first().kind, QStringLiteral("question"));
 }
 
 void TestMainWindow::failedStoreInTheQuestionKeepsTheRecord_data()
@@ -691,68 +608,71 @@ void TestMainWindow::failedStoreInTheQuestionKeepsTheRecord()
 {
     QFETCH(QString, way);
     QFETCH(QString, failure);
-    start(records(2));
-    const QByteArray before = m_doubles->places.fileBytes(kYearFile);
-    type("EditTitle", QStringLiteral("x"));
+    m_app->start(RecordLine::numbered(2));
+    const QByteArray before = m_app->yearFileBytes();
+    m_app->typeAtEnd("EditTitle", QStringLiteral("x"));
     QString kind = QStringLiteral("warning");
     if (failure == QLatin1String("write")) {
-        const QString path = m_doubles->places.dataFolder() + kYearFile;
+        const QString path = m_app->yearFilePath();
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkpath(path));
         kind = QStringLiteral("error");
     } else if (failure == QLatin1String("incomplete")) {
-        field("EditEmail").clear();
+        m_app->field("EditEmail").clear();
     } else {
-        field("EditArtikel").insert(QString(5000, u'a')); // a paste of a long text
+        m_app->field("EditArtikel").insert(QString(5000, u'a')); // a paste of a long text
     }
-    m_doubles->dialogs.answers.enqueue(true);
+    m_app->doubles.dialogs.answers.enqueue(true);
     if (way == QLatin1String("next"))
-        click("ButtonNext");
+        m_app->click("ButtonNext");
     else if (way == QLatin1String("quit"))
-        m_windows->main().popupMenu().findChild<QAction *>(QStringLiteral("Beenden1"))->trigger();
+        m_app->choose("Beenden1");
     else
-        m_windows->main().close();
-    QCOMPARE(m_doubles->dialogs.log.size(), 2);
-    QCOMPARE(m_doubles->dialogs.log[1].kind, kind);
-    QVERIFY(m_windows->main().isVisible());
-    QCOMPARE(field("EditTitle").text(), QStringLiteral("R1x"));
-    QCOMPARE(session().currentIndex(), 0);
-    QVERIFY(session().isModified());
+        m_app->main().close();
+    QCOMPARE(m_app->doubles.dialogs.log.size(), 2);
+    QCOMPARE(m_app->doubles.dialogs.log[1].kind, kind);
+    QVERIFY(m_app->main().isVisible());
+    QCOMPARE(m_app->field("EditTitle").text(), QStringLiteral("R1x"));
+    QCOMPARE(m_app->main().session().currentIndex(), 0);
+    QVERIFY(m_app->main().session().isModified());
     if (failure != QLatin1String("write"))
-        QCOMPARE(m_doubles->places.fileBytes(kYearFile), before);
+        QCOMPARE(m_app->yearFileBytes(), before);
 }
 
 void TestMainWindow::unreadableYearFileIsNeverWritten()
 {
-    const QString path = m_doubles->places.dataFolder() + kYearFile;
+    const QString path = m_app->yearFilePath();
     QVERIFY(QDir().mkpath(path));
-    startWithBytes(QByteArray());
-    QCOMPARE(m_doubles->dialogs.texts(),
-             QStringList{u"Die Rechnungsdatei \"%1\" kann nicht gelesen werden (Keine reguläre Datei).\n\n"
-                         "Ihre Rechnungen dieses Jahres werden daher nicht angezeigt, und die Datei bleibt unverändert. "
-                         "Bitte prüfen Sie, ob unter diesem Namen eine gewöhnliche Datei liegt, die Sie lesen dürfen, "
-                         "oder stellen Sie sie aus einer Datensicherung wieder her. Laden Sie das Jahr danach neu "
-                         "(Menü \"Jahr laden\") oder starten Sie das Programm neu."_qs.arg(path)});
-    QCOMPARE(m_doubles->dialogs.log[0].kind, QStringLiteral("error"));
-    type("EditName", QStringLiteral("N"));
-    type("EditEmail", QStringLiteral("n@x"));
-    click("ButtonSave");
+    m_app->startWith(QByteArray());
+    QCOMPARE(
+        m_app->doubles.dialogs.texts(),
+        QStringList{QStringLiteral(
+                        "Die Rechnungsdatei \"%1\" kann nicht gelesen werden (Keine reguläre Datei).\n\n"
+                        "Ihre Rechnungen dieses Jahres werden daher nicht angezeigt, und die Datei bleibt unverändert. "
+                        "Bitte prüfen Sie, ob unter diesem Namen eine gewöhnliche Datei liegt, die Sie lesen dürfen, "
+                        "oder stellen Sie sie aus einer Datensicherung wieder her. Laden Sie das Jahr danach neu "
+                        "(Menü \"Jahr laden\") oder starten Sie das Programm neu.")
+                        .arg(path)});
+    QCOMPARE(m_app->doubles.dialogs.log[0].kind, QStringLiteral("error"));
+    m_app->typeAtEnd("EditName", QStringLiteral("N"));
+    m_app->typeAtEnd("EditEmail", QStringLiteral("n@x"));
+    m_app->click("ButtonSave");
     const QString refusal = QStringLiteral("Die Datei \"%1\" wurde nicht vollständig gelesen und wird daher nicht "
                                            "geändert.").arg(path);
-    QCOMPARE(m_doubles->dialogs.lastText(), refusal);
-    m_doubles->dialogs.answers.enqueue(true);
-    m_windows->main().popupMenu().findChild<QAction *>(QStringLiteral("Beenden1"))->trigger();
-    QCOMPARE(m_doubles->dialogs.lastText(), refusal);
+    QCOMPARE(m_app->doubles.dialogs.lastText(), refusal);
+    m_app->doubles.dialogs.answers.enqueue(true);
+    m_app->choose("Beenden1");
+    QCOMPARE(m_app->doubles.dialogs.lastText(), refusal);
     QVERIFY(QFileInfo(path).isDir());
-    QCOMPARE(QDir(m_doubles->places.dataFolder()).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(m_app->doubles.places.dataFolder()).entryList(QDir::Files), QStringList());
 }
 
 void TestMainWindow::showsTheStartOfLongTexts()
 {
-    QStringList lines = records(1);
+    QStringList lines = RecordLine::numbered(1);
     lines[0].replace(QStringLiteral("Firma R1"), QStringLiteral("Firma ") + QString(300, u'x') + QStringLiteral(" Ende"));
-    start(lines);
-    for (QLineEdit *edit : m_windows->main().findChildren<QLineEdit *>())
+    m_app->start(lines);
+    for (QLineEdit *edit : m_app->main().findChildren<QLineEdit *>())
         QCOMPARE(edit->cursorPosition(), 0);
 }
 

@@ -1,5 +1,4 @@
-#include "WindowDoubles.h"
-#include "app/AppWindows.h"
+#include "MainWindowDriver.h"
 #include "register/RecordEditor.h"
 #include "settings/SettingsCipher.h"
 
@@ -53,65 +52,61 @@ private Q_SLOTS:
 
 void TestStartup::noSettingsFileAsksNothingAndCreatesNothing()
 {
-    WindowDoubles doubles;
-    AppWindows windows;
-    QVERIFY(windows.start());
-    QVERIFY(doubles.dialogs.log.isEmpty());
-    QVERIFY(!QFile::exists(doubles.places.dataFolder() + kSettingsFile));
+    MainWindowDriver app;
+    QVERIFY(app.launch());
+    QVERIFY(app.doubles.dialogs.log.isEmpty());
+    QVERIFY(!QFile::exists(app.doubles.places.dataFolder() + kSettingsFile));
 }
 
 void TestStartup::plainSettingsAreEncipheredAtStart()
 {
-    WindowDoubles doubles;
-    doubles.places.putFile(kSettingsFile, plainSettings(""));
-    AppWindows windows;
-    QVERIFY(windows.start());
-    QCOMPARE(doubles.places.fileBytes(kSettingsFile), SettingsCipher::encipher(plainSettings("")));
-    QCOMPARE(windows.main().context().Settings.value(SettingsLine::BackupFolder), QStringLiteral("/sicherung"));
+    MainWindowDriver app;
+    app.doubles.places.putFile(kSettingsFile, plainSettings(""));
+    QVERIFY(app.launch());
+    QCOMPARE(app.doubles.places.fileBytes(kSettingsFile), SettingsCipher::encipher(plainSettings("")));
+    QCOMPARE(app.main().context().Settings.value(SettingsLine::BackupFolder), QStringLiteral("/sicherung"));
 }
 
 void TestStartup::mailClientFoundRewritesSettings()
 {
-    WindowDoubles doubles;
-    doubles.places.mailClientPath = QStringLiteral("/usr/bin/thunderbird");
-    AppWindows windows;
-    QVERIFY(windows.start());
-    QCOMPARE(windows.main().context().MailProgramm, QStringLiteral("/usr/bin/thunderbird"));
-    QCOMPARE(doubles.places.fileBytes(kSettingsFile), SettingsCipher::encipher(QByteArray("\r\n").repeated(10)));
+    MainWindowDriver app;
+    app.doubles.places.mailClientPath = QStringLiteral("/usr/bin/thunderbird");
+    QVERIFY(app.launch());
+    QCOMPARE(app.main().context().MailProgramm, QStringLiteral("/usr/bin/thunderbird"));
+    QCOMPARE(app.doubles.places.fileBytes(kSettingsFile), SettingsCipher::encipher(QByteArray("\r\n").repeated(10)));
 }
 
 void TestStartup::rightPasswordOpensTheRegister()
 {
-    WindowDoubles doubles;
-    doubles.places.putFile(kSettingsFile, SettingsCipher::encipher(plainSettings("Geheim")));
-    doubles.places.putFile(QStringLiteral("2024rech.csv"), kRecord);
-    doubles.dialogs.windowHandlers.enqueue(enter({QStringLiteral("geheim"), QStringLiteral("  Geheim ")}));
-    AppWindows windows;
-    QVERIFY(windows.start());
-    QCOMPARE(doubles.dialogs.log[0].kind, QStringLiteral("window"));
-    QCOMPARE(doubles.dialogs.log[0].caption, QStringLiteral("Login"));
-    QCOMPARE(doubles.dialogs.log[1].text, QStringLiteral("Falsches Passwort! Noch 3 Versuche"));
-    QCOMPARE(doubles.dialogs.log.size(), 2);
-    QVERIFY(windows.main().isVisible());
-    QCOMPARE(windows.main().findChild<QLineEdit *>(QStringLiteral("EditName"))->text(), QStringLiteral("Stadtwerke"));
-    QVERIFY(doubles.process.endCodes.isEmpty());
+    MainWindowDriver app;
+    app.doubles.places.putFile(kSettingsFile, SettingsCipher::encipher(plainSettings("Geheim")));
+    app.putYearFile(kRecord);
+    app.doubles.dialogs.windowHandlers.enqueue(enter({QStringLiteral("geheim"), QStringLiteral("  Geheim ")}));
+    QVERIFY(app.launch());
+    QCOMPARE(app.doubles.dialogs.log[0].kind, QStringLiteral("window"));
+    QCOMPARE(app.doubles.dialogs.log[0].caption, QStringLiteral("Login"));
+    QCOMPARE(app.doubles.dialogs.log[1].text, QStringLiteral("Falsches Passwort! Noch 3 Versuche"));
+    QCOMPARE(app.doubles.dialogs.log.size(), 2);
+    QVERIFY(app.main().isVisible());
+    QCOMPARE(app.main().findChild<QLineEdit *>(QStringLiteral("EditName"))->text(), QStringLiteral("Stadtwerke"));
+    QVERIFY(app.doubles.process.endCodes.isEmpty());
 }
 
 void TestStartup::fourWrongPasswordsEndBeforeTheFileIsRead()
 {
-    WindowDoubles doubles;
-    doubles.places.putFile(kSettingsFile, SettingsCipher::encipher(plainSettings("Geheim")));
-    doubles.places.putFile(QStringLiteral("2024rech.csv"), kRecord);
-    doubles.dialogs.windowHandlers.enqueue(enter(QStringList(4, QStringLiteral("falsch"))));
-    AppWindows windows;
-    QVERIFY(!windows.start());
-    QVERIFY(!doubles.process.endCodes.isEmpty());
-    QVERIFY(std::all_of(doubles.process.endCodes.begin(), doubles.process.endCodes.end(),
+    MainWindowDriver app;
+    app.doubles.places.putFile(kSettingsFile, SettingsCipher::encipher(plainSettings("Geheim")));
+    app.putYearFile(kRecord);
+    app.doubles.dialogs.windowHandlers.enqueue(enter(QStringList(4, QStringLiteral("falsch"))));
+    QVERIFY(!app.launch());
+    QVERIFY(!app.doubles.process.endCodes.isEmpty());
+    QVERIFY(std::all_of(app.doubles.process.endCodes.begin(), app.doubles.process.endCodes.end(),
                         [](int code) { return code == 0; }));
-    QCOMPARE(doubles.dialogs.lastText(), QStringLiteral("Drei Fehleingaben. Programm wird in zehn Sekunden beendet!"));
-    QVERIFY(!windows.main().isVisible());
-    QVERIFY(windows.main().session().lines().isEmpty());
-    QCOMPARE(windows.main().findChild<QLineEdit *>(QStringLiteral("EditName"))->text(), QString());
+    QCOMPARE(app.doubles.dialogs.lastText(),
+             QStringLiteral("Drei Fehleingaben. Programm wird in zehn Sekunden beendet!"));
+    QVERIFY(!app.main().isVisible());
+    QVERIFY(app.main().session().lines().isEmpty());
+    QCOMPARE(app.main().findChild<QLineEdit *>(QStringLiteral("EditName"))->text(), QString());
 }
 
 void TestStartup::startThatCannotGoOnSafelyEnds_data()
@@ -119,9 +114,10 @@ void TestStartup::startThatCannotGoOnSafelyEnds_data()
     QTest::addColumn<QString>("blocked");
     QTest::addColumn<QString>("notice");
     QTest::newRow("settings file unreadable")
-        << "settings" << u"Die Einstellungen \"%1zettmar.ini\" können nicht gelesen werden. Keine reguläre Datei"_qs;
+        << "settings"
+        << QStringLiteral("Die Einstellungen \"%1zettmar.ini\" können nicht gelesen werden. Keine reguläre Datei");
     QTest::newRow("data folder cannot be made")
-        << "folder" << u"Der Ordner \"%1\" kann nicht erstellt werden. Datei existiert bereits"_qs;
+        << "folder" << QStringLiteral("Der Ordner \"%1\" kann nicht erstellt werden. Datei existiert bereits");
 }
 
 // Without the settings the program password cannot be checked; without the folder nothing can be kept.
@@ -129,49 +125,46 @@ void TestStartup::startThatCannotGoOnSafelyEnds()
 {
     QFETCH(QString, blocked);
     QFETCH(QString, notice);
-    WindowDoubles doubles;
-    const QString folder = doubles.places.dataFolder();
+    MainWindowDriver app;
+    const QString folder = app.doubles.places.dataFolder();
     if (blocked == QLatin1String("settings")) {
         QVERIFY(QDir().mkpath(folder + kSettingsFile));
-        doubles.places.putFile(QStringLiteral("2024rech.csv"), kRecord);
+        app.putYearFile(kRecord);
     } else {
-        QVERIFY(QDir().mkpath(doubles.places.root()));
+        QVERIFY(QDir().mkpath(app.doubles.places.root()));
         QFile file(QDir::cleanPath(folder));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    AppWindows windows;
-    QVERIFY(!windows.start());
-    QCOMPARE(doubles.dialogs.texts(), QStringList{notice.arg(folder)});
-    QCOMPARE(doubles.process.endCodes, QList<int>{1});
-    QVERIFY(!windows.main().isVisible());
-    QVERIFY(windows.main().session().lines().isEmpty());
+    QVERIFY(!app.launch());
+    QCOMPARE(app.doubles.dialogs.texts(), QStringList{notice.arg(folder)});
+    QCOMPARE(app.doubles.process.endCodes, QList<int>{1});
+    QVERIFY(!app.main().isVisible());
+    QVERIFY(app.main().session().lines().isEmpty());
 }
 
 void TestStartup::dataFolderAndSettingsAreTheUsersOnly()
 {
-    WindowDoubles doubles;
-    doubles.places.mailClientPath = QStringLiteral("/usr/bin/thunderbird"); // makes the start write the settings
-    AppWindows windows;
-    QVERIFY(windows.start());
+    MainWindowDriver app;
+    app.doubles.places.mailClientPath = QStringLiteral("/usr/bin/thunderbird"); // makes the start write the settings
+    QVERIFY(app.launch());
     const QFileDevice::Permissions groupAndOthers(0x0077);
-    QCOMPARE(QFileInfo(doubles.places.dataFolder()).permissions() & groupAndOthers, QFileDevice::Permissions());
-    QCOMPARE(QFileInfo(doubles.places.dataFolder() + kSettingsFile).permissions() & groupAndOthers,
+    QCOMPARE(QFileInfo(app.doubles.places.dataFolder()).permissions() & groupAndOthers, QFileDevice::Permissions());
+    QCOMPARE(QFileInfo(app.doubles.places.dataFolder() + kSettingsFile).permissions() & groupAndOthers,
              QFileDevice::Permissions());
 }
 
 void TestStartup::leftoversOfInterruptedSavesAreRemoved()
 {
-    WindowDoubles doubles;
+    MainWindowDriver app;
     const QStringList ours{"2023rech.csv.caAnEH", "zettmar.ini.A1b2C3"};
     const QStringList others{"2023rech.csv", "notes.txt.caAnEH", "2023rech.csv.abc", "2023rech.csv.caAnEH.bak",
                              "kunde.dat.caAnEH"};
     for (const QString &name : ours + others)
-        doubles.places.putFile(name, "x");
-    AppWindows windows;
-    QVERIFY(windows.start());
+        app.doubles.places.putFile(name, "x");
+    QVERIFY(app.launch());
     QStringList expected = others;
     expected.sort();
-    QCOMPARE(QDir(doubles.places.dataFolder()).entryList(QDir::Files, QDir::Name), expected);
+    QCOMPARE(QDir(app.doubles.places.dataFolder()).entryList(QDir::Files, QDir::Name), expected);
 }
 
 QTEST_MAIN(TestStartup)

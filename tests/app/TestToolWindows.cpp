@@ -1,5 +1,4 @@
-#include "WindowDoubles.h"
-#include "app/AppWindows.h"
+#include "MainWindowDriver.h"
 #include "backup/TFormBackup.h"
 #include "register/RecordEditor.h"
 #include "settings/SettingsCipher.h"
@@ -11,7 +10,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -58,38 +56,22 @@ private Q_SLOTS:
     void lookupTakesOnlyTheSuggestedTown();
 
 private:
-    void start();
-    void trigger(const char *action);
     QLineEdit &field(QWidget &window, const char *name) const;
-    QLineEdit &mainField(InvoiceLine::Field field) const { return m_windows->main().editor().field(field); }
     // Opens the lookup, runs handler once the search is done and returns the list and status it showed.
     QStringList openLookup(const std::function<void(TFormPlz &)> &handler = {});
     void doubleClick(TFormPlz &window, int entry, int displayLine = 0) const;
 
-    std::unique_ptr<WindowDoubles> m_doubles;
-    std::unique_ptr<AppWindows> m_windows;
+    std::unique_ptr<MainWindowDriver> m_app;
 };
 
 void TestToolWindows::init()
 {
-    m_doubles = std::make_unique<WindowDoubles>();
+    m_app = std::make_unique<MainWindowDriver>();
 }
 
 void TestToolWindows::cleanup()
 {
-    m_windows.reset();
-    m_doubles.reset();
-}
-
-void TestToolWindows::start()
-{
-    m_windows = std::make_unique<AppWindows>();
-    QVERIFY(m_windows->start());
-}
-
-void TestToolWindows::trigger(const char *action)
-{
-    m_windows->main().popupMenu().findChild<QAction *>(QLatin1String(action))->trigger();
+    m_app.reset();
 }
 
 QLineEdit &TestToolWindows::field(QWidget &window, const char *name) const
@@ -109,15 +91,15 @@ void TestToolWindows::settingsAreReloadedUnlessLeftBySchliessen()
 {
     QFETCH(QString, leaveBy);
     QFETCH(bool, reloaded);
-    m_doubles->places.putFile("zettmar.ini", "\r\n\r\n\r\nAlt\r\n\r\n\r\n\r\n/sicherung\r\n31.12.2023\r\n\r\n");
-    start();
-    m_windows->main().move(300, 120);
-    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
+    m_app->doubles.places.putFile("zettmar.ini", "\r\n\r\n\r\nAlt\r\n\r\n\r\n\r\n/sicherung\r\n31.12.2023\r\n\r\n");
+    QVERIFY(m_app->launch());
+    m_app->main().move(300, 120);
+    m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         auto &ini = static_cast<TFormIni &>(window);
-        QCOMPARE(ini.IniDatei, m_doubles->places.dataFolder() + "zettmar.ini");
-        QCOMPARE(ini.LastRestore, QString("/sicherung"));
-        QCOMPARE(ini.EndDate, QString("31.12.2023"));
-        QCOMPARE(QPoint(ini.FLeft, ini.FTop), m_windows->main().pos());
+        QCOMPARE(ini.IniDatei, m_app->doubles.places.dataFolder() + "zettmar.ini");
+        QCOMPARE(ini.LastRestore, QStringLiteral("/sicherung"));
+        QCOMPARE(ini.EndDate, QStringLiteral("31.12.2023"));
+        QCOMPARE(QPoint(ini.FLeft, ini.FTop), m_app->main().pos());
         field(window, "EditFirma").setText("Neu");
         field(window, "EditProgPass").setText("geheim");
         window.findChild<QPushButton *>("ButtonSave")->click();
@@ -126,60 +108,60 @@ void TestToolWindows::settingsAreReloadedUnlessLeftBySchliessen()
         else
             window.findChild<QPushButton *>(leaveBy)->click();
     });
-    trigger("Einstellungen1");
-    const MainSettings &settings = m_windows->main().context().Settings;
-    QCOMPARE(settings.value(SettingsLine::AccountHolder), reloaded ? QString("Neu") : QString("Alt"));
-    QCOMPARE(settings.value(SettingsLine::ProgramPassword), reloaded ? QString("geheim") : QString());
-    QCOMPARE(SettingsCipher::decipher(m_doubles->places.fileBytes("zettmar.ini")),
+    m_app->choose("Einstellungen1");
+    const MainSettings &settings = m_app->main().context().Settings;
+    QCOMPARE(settings.value(SettingsLine::AccountHolder), reloaded ? QStringLiteral("Neu") : QStringLiteral("Alt"));
+    QCOMPARE(settings.value(SettingsLine::ProgramPassword), reloaded ? QStringLiteral("geheim") : QString());
+    QCOMPARE(SettingsCipher::decipher(m_app->doubles.places.fileBytes("zettmar.ini")),
              QByteArray("\r\n\r\n\r\nNeu\r\n\r\n\r\n\r\n/sicherung\r\n31.12.2023\r\ngeheim\r\n"));
 }
 
 void TestToolWindows::onlineBankingShowsWhileTheMainWindowIsMinimised()
 {
-    start();
-    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
-        QVERIFY(m_windows->main().isMinimized());
+    QVERIFY(m_app->launch());
+    m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
+        QVERIFY(m_app->main().isMinimized());
         QVERIFY(window.isVisible());
-        QCOMPARE(window.windowTitle(), QString("Einstellungen"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Einstellungen"));
         field(window, "EditFirma").setText("Neu");
         window.findChild<QPushButton *>("ButtonSave")->click();
         window.close();
     });
-    trigger("Onlinebanking1");
-    QVERIFY(!m_windows->main().isMinimized());
-    QCOMPARE(m_windows->main().context().Settings.value(SettingsLine::AccountHolder), QString());
+    m_app->choose("Onlinebanking1");
+    QVERIFY(!m_app->main().isMinimized());
+    QCOMPARE(m_app->main().context().Settings.value(SettingsLine::AccountHolder), QString());
 }
 
 void TestToolWindows::backupWindowGetsTheDataFolderAndItsDestinationIsStored()
 {
-    m_doubles->places.putFile("zettmar.ini", "\r\n\r\n\r\nKonto\r\n\r\n\r\n\r\n/sicherung\r\n31.12.2023\r\n\r\n");
-    start();
-    const QString dataFolder = m_doubles->places.dataFolder();
-    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
+    m_app->doubles.places.putFile("zettmar.ini", "\r\n\r\n\r\nKonto\r\n\r\n\r\n\r\n/sicherung\r\n31.12.2023\r\n\r\n");
+    QVERIFY(m_app->launch());
+    const QString dataFolder = m_app->doubles.places.dataFolder();
+    m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         field(window, "EditFirma").setText("Konto neu");
         window.findChild<QToolButton *>("ButtonBak")->click();
-        QCOMPARE(SettingsCipher::decipher(m_doubles->places.fileBytes("zettmar.ini")),
+        QCOMPARE(SettingsCipher::decipher(m_app->doubles.places.fileBytes("zettmar.ini")),
                  QByteArray("\r\n\r\n\r\nKonto neu\r\n\r\n\r\n\r\n/media/neu\r\n31.12.2023\r\n\r\n"));
         window.findChild<QPushButton *>("ButtonClose")->click();
     });
-    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
+    m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         auto &backup = static_cast<TFormBackup &>(window);
         QCOMPARE(backup.IniPath, dataFolder);
         QCOMPARE(backup.DataPfad, dataFolder);
-        QCOMPARE(backup.BackupDir, QString("/sicherung"));
+        QCOMPARE(backup.BackupDir, QStringLiteral("/sicherung"));
         field(window, "EditZielDir").setText(" /media/neu ");
         window.close();
     });
-    trigger("Einstellungen1");
-    QCOMPARE(m_windows->main().context().Settings.value(SettingsLine::BackupFolder), QString("/sicherung"));
+    m_app->choose("Einstellungen1");
+    QCOMPARE(m_app->main().context().Settings.value(SettingsLine::BackupFolder), QStringLiteral("/sicherung"));
 }
 
 void TestToolWindows::aboutShowsTheBuildsReleaseAndOpensTheLink()
 {
-    start();
+    QVERIFY(m_app->launch());
     QString link;
-    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
-        QCOMPARE(window.windowTitle(), QString("Über..."));
+    m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
+        QCOMPARE(window.windowTitle(), QStringLiteral("Über..."));
         QCOMPARE(window.findChild<QLabel *>("LabelVersion")->text(), ReleaseNumber::of(QStringLiteral(ZETTMAR_TEST_VERSION)));
         QVERIFY(window.findChild<QLabel *>("LabelVersion")->text() != "Nicht verfügbar");
         auto *label5 = window.findChild<QLabel *>("Label5");
@@ -187,14 +169,14 @@ void TestToolWindows::aboutShowsTheBuildsReleaseAndOpensTheLink()
         QTest::mouseClick(label5, Qt::LeftButton);
         QVERIFY(!window.isVisible());
     });
-    trigger("Info1");
-    QCOMPARE(m_doubles->shell.calls, QStringList{"open https://" + link});
+    m_app->choose("Info1");
+    QCOMPARE(m_app->doubles.shell.calls, QStringList{"open https://" + link});
 }
 
 QStringList TestToolWindows::openLookup(const std::function<void(TFormPlz &)> &handler)
 {
     QStringList shown;
-    m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
+    m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         QTest::qWait(0);
         auto *memo = window.findChild<QPlainTextEdit *>("Memo1");
         const QString status = window.findChild<QStatusBar *>("StatusBar1")->findChild<QLabel *>()->text();
@@ -202,7 +184,7 @@ QStringList TestToolWindows::openLookup(const std::function<void(TFormPlz &)> &h
         if (handler)
             handler(static_cast<TFormPlz &>(window));
     });
-    m_windows->main().findChild<QToolButton *>("ButtonPlz")->click();
+    m_app->click("ButtonPlz");
     return shown;
 }
 
@@ -230,49 +212,50 @@ void TestToolWindows::failedOpeningsAreReported()
 {
     QFETCH(QString, way);
     QFETCH(QString, address);
-    start();
-    m_doubles->shell.succeeds = false;
+    QVERIFY(m_app->launch());
+    m_app->doubles.shell.succeeds = false;
     if (way == QLatin1String("banking")) {
-        m_doubles->dialogs.windowHandlers.enqueue([&](QDialog &window) {
+        m_app->doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
             field(window, "EditLogin").setText(" bank.example/login ");
             window.findChild<QToolButton *>("ButtonUrl")->click();
             window.close();
         });
-        trigger("Onlinebanking1");
+        m_app->choose("Onlinebanking1");
     } else if (way == QLatin1String("about")) {
-        m_doubles->dialogs.windowHandlers.enqueue(
+        m_app->doubles.dialogs.windowHandlers.enqueue(
             [](QDialog &window) { QTest::mouseClick(window.findChild<QLabel *>("Label5"), Qt::LeftButton); });
-        trigger("Info1");
+        m_app->choose("Info1");
     } else {
-        mainField(InvoiceLine::Web).setText("www.stadtwerke.example");
-        m_windows->main().findChild<QToolButton *>("SpeedButton1")->click();
+        m_app->field(InvoiceLine::Web).setText("www.stadtwerke.example");
+        m_app->click("SpeedButton1");
     }
-    QCOMPARE(m_doubles->shell.calls, QStringList{"open " + address});
-    QCOMPARE(m_doubles->dialogs.log.last().kind, QString("error"));
-    QCOMPARE(m_doubles->dialogs.lastText(),
-             QString("Die Adresse \"%1\" kann nicht geöffnet werden. Bitte prüfen Sie, ob ein Webbrowser "
-                     "eingerichtet ist.").arg(address));
+    QCOMPARE(m_app->doubles.shell.calls, QStringList{"open " + address});
+    QCOMPARE(m_app->doubles.dialogs.log.last().kind, QStringLiteral("error"));
+    QCOMPARE(m_app->doubles.dialogs.lastText(),
+             QStringLiteral("Die Adresse \"%1\" kann nicht geöffnet werden. Bitte prüfen Sie, ob ein Webbrowser "
+                            "eingerichtet ist.")
+                 .arg(address));
 }
 
 // Taken over like typed: leaving the record asks to save it.
 void TestToolWindows::lookupTakeOverIsAChange()
 {
-    m_doubles->places.putFile("plz.dat", kPostalCodes);
-    start();
-    mainField(InvoiceLine::Plz).setText("80333");
-    mainField(InvoiceLine::City).setText("Muenchen");
+    m_app->doubles.places.putFile("plz.dat", kPostalCodes);
+    QVERIFY(m_app->launch());
+    m_app->field(InvoiceLine::Plz).setText("80333");
+    m_app->field(InvoiceLine::City).setText("Muenchen");
     const QStringList shown = openLookup([&](TFormPlz &window) {
         doubleClick(window, 0);
         QVERIFY(!window.isVisible());
     });
     QCOMPARE(shown, (QStringList{"80333 München", kFound}));
-    QCOMPARE(mainField(InvoiceLine::Plz).text(), QString("80333"));
-    QCOMPARE(mainField(InvoiceLine::City).text(), QString("München"));
-    QVERIFY(m_windows->main().session().isModified());
-    QCOMPARE(m_doubles->dialogs.log.size(), 1); // the window itself, no box
-    m_doubles->dialogs.answers.enqueue(false);
-    trigger("Beenden1");
-    QCOMPARE(m_doubles->dialogs.lastText(), QString("Änderungen speichern?"));
+    QCOMPARE(m_app->field(InvoiceLine::Plz).text(), QStringLiteral("80333"));
+    QCOMPARE(m_app->field(InvoiceLine::City).text(), QStringLiteral("München"));
+    QVERIFY(m_app->main().session().isModified());
+    QCOMPARE(m_app->doubles.dialogs.log.size(), 1); // the window itself, no box
+    m_app->doubles.dialogs.answers.enqueue(false);
+    m_app->choose("Beenden1");
+    QCOMPARE(m_app->doubles.dialogs.lastText(), QStringLiteral("Änderungen speichern?"));
 }
 
 void TestToolWindows::lookupSearchesTheTermOfTheOpening_data()
@@ -294,43 +277,43 @@ void TestToolWindows::lookupSearchesTheTermOfTheOpening()
     QFETCH(QString, town);
     QFETCH(bool, searchedBefore);
     QFETCH(QStringList, shown);
-    m_doubles->places.putFile("plz.dat", kPostalCodes);
-    start();
+    m_app->doubles.places.putFile("plz.dat", kPostalCodes);
+    QVERIFY(m_app->launch());
     if (searchedBefore) {
-        mainField(InvoiceLine::City).setText("München");
+        m_app->field(InvoiceLine::City).setText("München");
         openLookup();
     }
-    mainField(InvoiceLine::Plz).setText(postalCode);
-    mainField(InvoiceLine::City).setText(town);
+    m_app->field(InvoiceLine::Plz).setText(postalCode);
+    m_app->field(InvoiceLine::City).setText(town);
     QCOMPARE(openLookup(), shown);
 }
 
 void TestToolWindows::lookupKeepsEarlierDataWhenTheFileIsGone()
 {
-    start();
-    mainField(InvoiceLine::Plz).setText("10115");
+    QVERIFY(m_app->launch());
+    m_app->field(InvoiceLine::Plz).setText("10115");
     QCOMPARE(openLookup(), (QStringList{"Plz 10115 nicht gefunden!", kNothingFound}));
-    m_doubles->places.putFile("plz.dat", kPostalCodes);
+    m_app->doubles.places.putFile("plz.dat", kPostalCodes);
     QCOMPARE(openLookup(), (QStringList{"10115 Berlin", kFound}));
-    QFile::remove(m_doubles->places.dataFolder() + "plz.dat");
+    QFile::remove(m_app->doubles.places.dataFolder() + "plz.dat");
     QCOMPARE(openLookup(), (QStringList{"10115 Berlin", kFound}));
-    QCOMPARE(m_doubles->dialogs.log[1].kind, QString("plain"));
-    QCOMPARE(m_doubles->dialogs.texts().filter("Plzdaten"),
+    QCOMPARE(m_app->doubles.dialogs.log[1].kind, QStringLiteral("plain"));
+    QCOMPARE(m_app->doubles.dialogs.texts().filter("Plzdaten"),
              (QStringList{"Plzdaten nicht gefunden!", "Plzdaten nicht gefunden!"}));
 }
 
 void TestToolWindows::lookupTakesTheWholeWrappedEntry()
 {
-    m_doubles->places.putFile("plz.dat", kPostalCodes);
-    start();
-    mainField(InvoiceLine::Plz).setText("83727");
+    m_app->doubles.places.putFile("plz.dat", kPostalCodes);
+    QVERIFY(m_app->launch());
+    m_app->field(InvoiceLine::Plz).setText("83727");
     openLookup([&](TFormPlz &window) {
         QVERIFY(window.findChild<QPlainTextEdit *>("Memo1")->document()->firstBlock().layout()->lineCount() > 2);
         doubleClick(window, 0, 2);
     });
-    QCOMPARE(mainField(InvoiceLine::Plz).text(), QString("83727"));
-    QVERIFY(mainField(InvoiceLine::City).text().startsWith("Schliersee, Neuhaus"));
-    QVERIFY(mainField(InvoiceLine::City).text().endsWith("im Landkreis Miesbach"));
+    QCOMPARE(m_app->field(InvoiceLine::Plz).text(), QStringLiteral("83727"));
+    QVERIFY(m_app->field(InvoiceLine::City).text().startsWith("Schliersee, Neuhaus"));
+    QVERIFY(m_app->field(InvoiceLine::City).text().endsWith("im Landkreis Miesbach"));
 }
 
 void TestToolWindows::lookupTakesOnlyTheSuggestedTown_data()
@@ -350,17 +333,17 @@ void TestToolWindows::lookupTakesOnlyTheSuggestedTown()
     QFETCH(int, entry);
     QFETCH(QString, town);
     QFETCH(QStringList, boxes);
-    m_doubles->places.putFile("plz.dat", kPostalCodes);
-    start();
-    mainField(InvoiceLine::Plz).setText(postalCode);
-    mainField(InvoiceLine::City).setText("Alt");
+    m_app->doubles.places.putFile("plz.dat", kPostalCodes);
+    QVERIFY(m_app->launch());
+    m_app->field(InvoiceLine::Plz).setText(postalCode);
+    m_app->field(InvoiceLine::City).setText("Alt");
     openLookup([&](TFormPlz &window) {
         doubleClick(window, entry);
         QVERIFY(!window.isVisible());
     });
-    QCOMPARE(mainField(InvoiceLine::Plz).text(), postalCode);
-    QCOMPARE(mainField(InvoiceLine::City).text(), town);
-    QCOMPARE(m_doubles->dialogs.texts().mid(1), boxes);
+    QCOMPARE(m_app->field(InvoiceLine::Plz).text(), postalCode);
+    QCOMPARE(m_app->field(InvoiceLine::City).text(), town);
+    QCOMPARE(m_app->doubles.dialogs.texts().mid(1), boxes);
 }
 
 QTEST_MAIN(TestToolWindows)

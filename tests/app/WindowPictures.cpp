@@ -1,8 +1,8 @@
 // Saves pictures of the windows for looking at their layout: ZETTMAR_PICTURES=<folder> window_pictures
 #include "BackupPictures.h"
 #include "EInvoicePictures.h"
-#include "WindowDoubles.h"
-#include "app/AppWindows.h"
+#include "MainWindowDriver.h"
+#include "NamedChild.h"
 #include "documents/TFormDocs.h"
 #include "documents/TFormFInfo.h"
 #include "payments/TFormQR.h"
@@ -22,10 +22,25 @@
 #include <QTest>
 #include <QToolButton>
 
+namespace {
+
+// The backup window, found among the program's windows as the desktop lists them.
+TFormBackup &backupWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *backup = qobject_cast<TFormBackup *>(window))
+            return *backup;
+    }
+    qFatal("no backup window");
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    WindowDoubles doubles;
+    MainWindowDriver app;
+    WindowDoubles &doubles = app.doubles;
     doubles.places.putFile(QStringLiteral("2024rech.csv"),
                            "Strom;05.01.2024;123,45;14;19.01.2024;R-1;Abschlag;Stadtwerke;info@stadtwerke.de;"
                            "www.stadtwerke.de;12345;Musterstadt;Hauptstr.;DE;0123 4567;;DE02 1203 0000 0000 2020 51;"
@@ -35,16 +50,16 @@ int main(int argc, char *argv[])
                            "bankgeheim\r\n/media/backup/\r\n\r\n\r\n");
     doubles.places.putFile(QStringLiteral("plz.dat"), "10115 Berlin\r\n80331 M\xFCnchen\r\n80333 M\xFCnchen\r\n"
                                                       "80335 M\xFCnchen\r\n81241 M\xFCnchen-Pasing\r\n");
-    AppWindows windows;
-    windows.start();
+    app.launch();
     QTest::qWait(50);
     const QString folder = qEnvironmentVariable("ZETTMAR_PICTURES", QStringLiteral("/tmp"));
-    windows.main().grab().save(folder + QStringLiteral("/main-window.png"));
-    windows.main().TimerAdsTimer();
-    windows.main().grab().save(folder + QStringLiteral("/main-window-picture2.png"));
-    windows.main().popupMenu().popup(QPoint(0, 0));
+    app.main().grab().save(folder + QStringLiteral("/main-window.png"));
+    app.main().TimerAdsTimer();
+    app.main().grab().save(folder + QStringLiteral("/main-window-picture2.png"));
+    QMenu &menu = namedChild<QMenu>(app.main(), QStringLiteral("PopupMenu1"));
+    menu.popup(QPoint(0, 0));
     QTest::qWait(50);
-    windows.main().popupMenu().grab().save(folder + QStringLiteral("/main-menu.png"));
+    menu.grab().save(folder + QStringLiteral("/main-menu.png"));
     TFormLogin login;
     login.show();
     QTest::keyClicks(login.findChild<QWidget *>(QStringLiteral("Edit1")), QStringLiteral("geheim"));
@@ -55,7 +70,7 @@ int main(int argc, char *argv[])
             qWarning("the payment code was not built");
         qr.grab().save(folder + QStringLiteral("/payment-qr.png"));
     });
-    windows.main().popupMenu().findChild<QAction *>(QStringLiteral("QRCode1"))->trigger();
+    app.choose("QRCode1");
 
     const auto pictureOfNextWindow = [&](const QString &name) {
         doubles.dialogs.windowHandlers.enqueue([=](QDialog &window) {
@@ -63,19 +78,16 @@ int main(int argc, char *argv[])
             window.grab().save(folder + name);
         });
     };
-    const auto trigger = [&](const char *action) {
-        windows.main().popupMenu().findChild<QAction *>(QLatin1String(action))->trigger();
-    };
     pictureOfNextWindow(QStringLiteral("/settings.png"));
-    trigger("Einstellungen1");
+    app.choose("Einstellungen1");
     for (const char *code : {"80331", "80999"}) {
-        windows.main().editor().field(InvoiceLine::Plz).setText(QLatin1String(code));
+        app.main().editor().field(InvoiceLine::Plz).setText(QLatin1String(code));
         pictureOfNextWindow(QStringLiteral("/plz-%1.png").arg(QLatin1String(code)));
-        windows.main().findChild<QToolButton *>(QStringLiteral("ButtonPlz"))->click();
+        app.click("ButtonPlz");
     }
     pictureOfNextWindow(QStringLiteral("/about.png"));
-    trigger("Info1");
-    BackupPictures::save(doubles, windows.backup(), windows.main(), folder);
+    app.choose("Info1");
+    BackupPictures::save(doubles, backupWindow(), app.main(), folder);
     EInvoicePictures::save(folder);
 
     TFormFrage prompt;

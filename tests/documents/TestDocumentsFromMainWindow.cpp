@@ -1,32 +1,26 @@
-#include "WindowDoubles.h"
-#include "app/AppWindows.h"
+#include "MainWindowDriver.h"
 #include "register/InvoiceLine.h"
 #include "register/RecordEditor.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
 
 // Stadtwerke Nord, invoice RE 2024 17: the document key "stadtwRE202417".
-void putYearOfOneRecord(const WindowDoubles &doubles)
+void putYearOfOneRecord(const MainWindowDriver &app)
 {
-    QStringList fields(InvoiceLine::kFieldCount);
-    fields[InvoiceLine::Name] = u"Stadtwerke Nord"_s;
-    fields[InvoiceLine::ReNummer] = u"RE 2024 17"_s;
-    fields[InvoiceLine::Email] = u"info@stadtwerke.de"_s;
-    fields[InvoiceLine::Status] = u"Offen"_s;
-    doubles.places.putFile(u"2024rech.csv"_s, InvoiceLine::join(fields).toLatin1() + "\r\n");
+    app.putYearFile(RecordLine::fileOf({RecordLine::of({{InvoiceLine::Name, QStringLiteral("Stadtwerke Nord")},
+                                                        {InvoiceLine::ReNummer, QStringLiteral("RE 2024 17")},
+                                                        {InvoiceLine::Email, QStringLiteral("info@stadtwerke.de")},
+                                                        {InvoiceLine::Land, QString()}})},
+                                       RecordLine::Encoding::Latin1));
 }
 
 } // namespace
@@ -42,28 +36,27 @@ private Q_SLOTS:
 
 void TestDocumentsFromMainWindow::addSortDeleteOpenAndPrint()
 {
-    WindowDoubles doubles;
-    putYearOfOneRecord(doubles);
-    const QString folder = doubles.places.root() + u"/Belege/"_s;
+    MainWindowDriver app;
+    putYearOfOneRecord(app);
+    const QString folder = app.doubles.places.root() + QStringLiteral("/Belege/");
     QDir().mkpath(folder);
-    for (const QString &name : {u"Zählerstand.jpg"_s, u"Abschlag.pdf"_s}) {
+    for (const QString &name : {QStringLiteral("Zählerstand.jpg"), QStringLiteral("Abschlag.pdf")}) {
         QFile file(folder + name);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("12345") == 5);
-        doubles.dialogs.inputs.enqueue(file.fileName());
+        app.doubles.dialogs.inputs.enqueue(file.fileName());
     }
-    doubles.dialogs.answers.enqueue(true); // as PDF
-    AppWindows windows;
-    QVERIFY(windows.start());
+    app.doubles.dialogs.answers.enqueue(true); // as PDF
+    QVERIFY(app.launch());
 
     QByteArray afterAdding;
     QStringList shownAfterSort;
     QStringList infoLabels;
-    doubles.dialogs.windowHandlers.enqueue([&](QDialog &docs) {
+    app.doubles.dialogs.windowHandlers.enqueue([&](QDialog &docs) {
         const auto click = [&docs](const char *name) { docs.findChild<QToolButton *>(QLatin1String(name))->click(); };
         click("ButtonOpen");
         click("ButtonOpen");
-        afterAdding = doubles.places.fileBytes(u"stadtwRE202417.dat"_s);
-        auto *list = docs.findChild<QTreeView *>(u"ListDocs"_s);
+        afterAdding = app.doubles.places.fileBytes(QStringLiteral("stadtwRE202417.dat"));
+        auto *list = docs.findChild<QTreeView *>(QStringLiteral("ListDocs"));
         list->header()->sectionClicked(2);
         for (int row = 0; row < list->model()->rowCount(); ++row)
             shownAfterSort.append(list->model()->index(row, 2).data().toString());
@@ -73,26 +66,29 @@ void TestDocumentsFromMainWindow::addSortDeleteOpenAndPrint()
         click("ToolButtonShow");
         click("ButtonPrint");
     });
-    doubles.dialogs.windowHandlers.enqueue([&](QDialog &info) {
+    app.doubles.dialogs.windowHandlers.enqueue([&](QDialog &info) {
         for (const char *name : {"LabelName", "LabelSize"})
             infoLabels.append(info.findChild<QLabel *>(QLatin1String(name))->text());
-        QTest::mouseClick(info.findChild<QLabel *>(u"LabelLink"_s), Qt::LeftButton);
+        QTest::mouseClick(info.findChild<QLabel *>(QStringLiteral("LabelLink")), Qt::LeftButton);
     });
-    windows.main().popupMenu().findChild<QAction *>(u"Dokumente1"_s)->trigger();
+    app.choose("Dokumente1");
 
     const QByteArray meter = folder.toLatin1() + "Z\xE4hlerstand.jpg\r\n";
     QCOMPARE(afterAdding, meter + folder.toLatin1() + "Abschlag.pdf\r\n");
-    QCOMPARE(shownAfterSort, QStringList({u"Abschlag.pdf"_s, u"Zählerstand.jpg"_s}));
-    QCOMPARE(doubles.places.fileBytes(u"stadtwRE202417.dat"_s), meter);
-    QCOMPARE(infoLabels, QStringList({u"Zählerstand.jpg"_s, u"5 Bytes"_s}));
-    QCOMPARE(doubles.shell.calls, QStringList({u"open "_s + folder + u"Zählerstand.jpg"_s,
-                                               u"open "_s + doubles.places.dataFolder() + u"listedocs.pdf"_s}));
+    QCOMPARE(shownAfterSort, QStringList({QStringLiteral("Abschlag.pdf"), QStringLiteral("Zählerstand.jpg")}));
+    QCOMPARE(app.doubles.places.fileBytes(QStringLiteral("stadtwRE202417.dat")), meter);
+    QCOMPARE(infoLabels, QStringList({QStringLiteral("Zählerstand.jpg"), QStringLiteral("5 Bytes")}));
+    QCOMPARE(
+        app.doubles.shell.calls,
+        QStringList({QStringLiteral("open ") + folder + QStringLiteral("Zählerstand.jpg"),
+                     QStringLiteral("open ") + app.doubles.places.dataFolder() + QStringLiteral("listedocs.pdf")}));
     QStringList shown;
-    for (const ScriptedDialogs::Box &box : doubles.dialogs.log)
+    for (const ScriptedDialogs::Box &box : app.doubles.dialogs.log)
         shown.append(box.kind + u' ' + box.caption);
-    QCOMPARE(shown, QStringList({u"window Rechnungsdokumente"_s, u"openFile Dokument auswählen"_s,
-                                 u"openFile Dokument auswählen"_s, u"window Datei-Info"_s,
-                                 u"question Reminder"_s}));
+    QCOMPARE(shown,
+             QStringList({QStringLiteral("window Rechnungsdokumente"), QStringLiteral("openFile Dokument auswählen"),
+                          QStringLiteral("openFile Dokument auswählen"), QStringLiteral("window Datei-Info"),
+                          QStringLiteral("question Reminder")}));
 }
 
 void TestDocumentsFromMainWindow::linksSurviveStoringTheRecord_data()
@@ -102,17 +98,18 @@ void TestDocumentsFromMainWindow::linksSurviveStoringTheRecord_data()
     QTest::addColumn<bool>("afterLinking"); // typed after the document was linked, else before
     QTest::addColumn<QString>("listFile");
     QTest::newRow("line break pasted into the creditor")
-        << int(InvoiceLine::Name) << u"Stadt\nwerke Nord"_s << false << u"stadtRE202417.dat"_s;
-    QTest::newRow("tab pasted into the number") << int(InvoiceLine::ReNummer) << u"RE\t2024 17"_s << false
-                                                << u"stadtwRE202417.dat"_s;
-    QTest::newRow("slash in the number") << int(InvoiceLine::ReNummer) << u"RE-2024/0815"_s << false
-                                         << u"stadtwRE-2024_0815.dat"_s;
-    QTest::newRow("number edited after linking") << int(InvoiceLine::ReNummer) << u"RE-2024/0815"_s << true
-                                                 << u"stadtwRE-2024_0815.dat"_s;
-    QTest::newRow("creditor edited after linking") << int(InvoiceLine::Name) << u"Stadtwerke Süd"_s << true
-                                                   << u"stadtwRE202417.dat"_s;
-    QTest::newRow("creditor renamed after linking") << int(InvoiceLine::Name) << u"Wasserwerk"_s << true
-                                                    << u"wasserRE202417.dat"_s;
+        << int(InvoiceLine::Name) << QStringLiteral("Stadt\nwerke Nord") << false
+        << QStringLiteral("stadtRE202417.dat");
+    QTest::newRow("tab pasted into the number")
+        << int(InvoiceLine::ReNummer) << QStringLiteral("RE\t2024 17") << false << QStringLiteral("stadtwRE202417.dat");
+    QTest::newRow("slash in the number") << int(InvoiceLine::ReNummer) << QStringLiteral("RE-2024/0815") << false
+                                         << QStringLiteral("stadtwRE-2024_0815.dat");
+    QTest::newRow("number edited after linking") << int(InvoiceLine::ReNummer) << QStringLiteral("RE-2024/0815") << true
+                                                 << QStringLiteral("stadtwRE-2024_0815.dat");
+    QTest::newRow("creditor edited after linking")
+        << int(InvoiceLine::Name) << QStringLiteral("Stadtwerke Süd") << true << QStringLiteral("stadtwRE202417.dat");
+    QTest::newRow("creditor renamed after linking")
+        << int(InvoiceLine::Name) << QStringLiteral("Wasserwerk") << true << QStringLiteral("wasserRE202417.dat");
 }
 
 // The list the documents window shows after the store is the one the document went into, and it is
@@ -123,43 +120,41 @@ void TestDocumentsFromMainWindow::linksSurviveStoringTheRecord()
     QFETCH(QString, text);
     QFETCH(bool, afterLinking);
     QFETCH(QString, listFile);
-    WindowDoubles doubles;
-    putYearOfOneRecord(doubles);
-    const QString document = doubles.places.root() + u"/Abschlag.pdf"_s;
+    MainWindowDriver app;
+    putYearOfOneRecord(app);
+    const QString document = app.doubles.places.root() + QStringLiteral("/Abschlag.pdf");
     QFile file(document);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("12345") == 5);
     file.close();
-    AppWindows windows;
-    QVERIFY(windows.start());
-    RecordEditor &editor = windows.main().editor();
-    QAction *documents = windows.main().popupMenu().findChild<QAction *>(u"Dokumente1"_s);
+    QVERIFY(app.launch());
+    RecordEditor &editor = app.main().editor();
     QStringList shown;
     const auto readShown = [&shown](QDialog &docs) {
-        const QAbstractItemModel &model = *docs.findChild<QTreeView *>(u"ListDocs"_s)->model();
+        const QAbstractItemModel &model = *docs.findChild<QTreeView *>(QStringLiteral("ListDocs"))->model();
         for (int row = 0; row < model.rowCount(); ++row)
             shown.append(model.index(row, 2).data().toString());
     };
 
     if (!afterLinking)
         editor.field(InvoiceLine::Field(field)).setText(text);
-    doubles.dialogs.inputs.enqueue(document);
-    doubles.dialogs.windowHandlers.enqueue(
-        [](QDialog &docs) { docs.findChild<QToolButton *>(u"ButtonOpen"_s)->click(); });
-    documents->trigger();
+    app.doubles.dialogs.inputs.enqueue(document);
+    app.doubles.dialogs.windowHandlers.enqueue(
+        [](QDialog &docs) { docs.findChild<QToolButton *>(QStringLiteral("ButtonOpen"))->click(); });
+    app.choose("Dokumente1");
     if (afterLinking)
         editor.field(InvoiceLine::Field(field)).setText(text);
     QVERIFY(editor.store());
-    doubles.dialogs.windowHandlers.enqueue(readShown);
-    documents->trigger();
+    app.doubles.dialogs.windowHandlers.enqueue(readShown);
+    app.choose("Dokumente1");
 
-    QCOMPARE(shown, QStringList{u"Abschlag.pdf"_s});
-    QCOMPARE(QDir(doubles.places.dataFolder()).entryList(QDir::Files),
-             QStringList({u"2024rech.csv"_s, listFile}));
-    QCOMPARE(doubles.places.fileBytes(listFile), document.toUtf8() + "\r\n");
+    QCOMPARE(shown, QStringList{QStringLiteral("Abschlag.pdf")});
+    QCOMPARE(QDir(app.doubles.places.dataFolder()).entryList(QDir::Files),
+             QStringList({QStringLiteral("2024rech.csv"), listFile}));
+    QCOMPARE(app.doubles.places.fileBytes(listFile), document.toUtf8() + "\r\n");
     QStringList kinds;
-    for (const ScriptedDialogs::Box &box : doubles.dialogs.log)
+    for (const ScriptedDialogs::Box &box : app.doubles.dialogs.log)
         kinds.append(box.kind);
-    QCOMPARE(kinds, QStringList({u"window"_s, u"openFile"_s, u"window"_s}));
+    QCOMPARE(kinds, QStringList({QStringLiteral("window"), QStringLiteral("openFile"), QStringLiteral("window")}));
 }
 
 QTEST_MAIN(TestDocumentsFromMainWindow)

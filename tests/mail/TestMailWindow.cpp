@@ -23,7 +23,7 @@ void TestMailWindow::handsOverUnsavedFieldsFromButtonAndMenu()
 {
     MainWindowDriver app;
     app.doubles.places.mailClientPath = QStringLiteral("/usr/bin/thunderbird");
-    app.start({MainWindowDriver::record({{F::Name, "Stadtwerke"}, {F::Email, "info@stadtwerke.de"}, {F::ReNummer, "R-1"}})});
+    app.start({RecordLine::of({{F::Name, "Stadtwerke"}, {F::Email, "info@stadtwerke.de"}, {F::ReNummer, "R-1"}})});
     app.field(F::ReNummer).setText(QStringLiteral("R-17"));
     app.click("SpeedButton2");
     app.doubles.shell.succeeds = false;

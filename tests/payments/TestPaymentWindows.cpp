@@ -1,5 +1,5 @@
 #include "MainWindowDriver.h"
-#include "../qr/ZbarReader.h"
+#include "ZbarReader.h"
 #include "payments/TFormQR.h"
 #include "register/RecordSession.h"
 
@@ -19,38 +19,38 @@ const QList<F> kInvoiceFields = {F::Title, F::ReDatum, F::Preis, F::Frist, F::En
 
 QString creditorA()
 {
-    return MainWindowDriver::record({{F::Title, "Strom"},
-                                     {F::Preis, "49,90"},
-                                     {F::ReNummer, "RE 2024 17"},
-                                     {F::Name, u"Bäckerei Müller"_qs},
-                                     {F::Email, "info@mueller.de"},
-                                     {F::Web, "www.mueller.de"},
-                                     {F::Plz, "12345"},
-                                     {F::City, "Musterstadt"},
-                                     {F::Strasse, "Hauptstr."},
-                                     {F::Tel, "0123 4567"},
-                                     {F::Fax, "0123 4568"},
-                                     {F::Iban, "DE02 1203 0000 0000 2020 51"},
-                                     {F::Bic, "BYLADEM1001"},
-                                     {F::KNum, "K-77"},
-                                     {F::HNr, "5"}});
+    return RecordLine::of({{F::Title, "Strom"},
+                           {F::Preis, "49,90"},
+                           {F::ReNummer, "RE 2024 17"},
+                           {F::Name, QStringLiteral("Bäckerei Müller")},
+                           {F::Email, "info@mueller.de"},
+                           {F::Web, "www.mueller.de"},
+                           {F::Plz, "12345"},
+                           {F::City, "Musterstadt"},
+                           {F::Strasse, "Hauptstr."},
+                           {F::Tel, "0123 4567"},
+                           {F::Fax, "0123 4568"},
+                           {F::Iban, "DE02 1203 0000 0000 2020 51"},
+                           {F::Bic, "BYLADEM1001"},
+                           {F::KNum, "K-77"},
+                           {F::HNr, "5"}});
 }
 
 QString creditorB()
 {
-    return MainWindowDriver::record({{F::Title, "Wasser"},
-                                     {F::ReDatum, "01.02.2024"},
-                                     {F::Preis, "12,"},
-                                     {F::Frist, "14"},
-                                     {F::Ende, "15.02.2024"},
-                                     {F::ReNummer, "W-9"},
-                                     {F::Artikel, "Abschlag"},
-                                     {F::Name, "Wasserwerk"},
-                                     {F::Email, "post@wasser.de"},
-                                     {F::Land, "AT"},
-                                     {F::Iban, "DE89370400440532013000"},
-                                     {F::Bic, "COBADEFFXXX"},
-                                     {F::Status, "Bezahlt"}});
+    return RecordLine::of({{F::Title, "Wasser"},
+                           {F::ReDatum, "01.02.2024"},
+                           {F::Preis, "12,"},
+                           {F::Frist, "14"},
+                           {F::Ende, "15.02.2024"},
+                           {F::ReNummer, "W-9"},
+                           {F::Artikel, "Abschlag"},
+                           {F::Name, "Wasserwerk"},
+                           {F::Email, "post@wasser.de"},
+                           {F::Land, "AT"},
+                           {F::Iban, "DE89370400440532013000"},
+                           {F::Bic, "COBADEFFXXX"},
+                           {F::Status, "Bezahlt"}});
 }
 
 QStringList texts(MainWindowDriver &app, const QList<F> &fields)
@@ -119,7 +119,7 @@ private Q_SLOTS:
 void TestPaymentWindows::groupsIbanAsTyped()
 {
     MainWindowDriver app;
-    app.start({creditorB(), MainWindowDriver::record({{F::Name, "X"}, {F::Iban, "AT611904300234573201XXXX"}})});
+    app.start({creditorB(), RecordLine::of({{F::Name, "X"}, {F::Iban, "AT611904300234573201XXXX"}})});
     QCOMPARE(app.field(F::Iban).text(), QStringLiteral("DE89370400440532013000"));
     app.click("ButtonNext");
     QCOMPARE(app.field(F::Iban).text(), QStringLiteral("AT611904300234573201XXXX "));
@@ -159,25 +159,25 @@ void TestPaymentWindows::copiesCreditorIntoAnotherRecord()
     app.click("ButtonClear");
     app.doubles.clipboard.content = QStringLiteral("Anderer Name");
     app.click("ButtonPasteB");
-    QCOMPARE(app.field(F::Name).text(), u"Bäckerei Müller"_qs);
+    QCOMPARE(app.field(F::Name).text(), QStringLiteral("Bäckerei Müller"));
 }
 
 void TestPaymentWindows::copiesNameToClipboard()
 {
     MainWindowDriver app;
     app.start({creditorA()});
-    app.field(F::Name).setText(u"Bäckerei Müller "_qs); // the whole field, not the trimmed name
+    app.field(F::Name).setText(QStringLiteral("Bäckerei Müller ")); // the whole field, not the trimmed name
     app.doubles.dialogs.answers.enqueue(false);
     app.click("ButtonCopyB");
-    QCOMPARE(app.doubles.clipboard.content, u"Bäckerei Müller "_qs);
-    QCOMPARE(app.field(F::Name).selectedText(), u"Bäckerei Müller "_qs);
+    QCOMPARE(app.doubles.clipboard.content, QStringLiteral("Bäckerei Müller "));
+    QCOMPARE(app.field(F::Name).selectedText(), QStringLiteral("Bäckerei Müller "));
     QCOMPARE(app.doubles.dialogs.log.last().kind, QStringLiteral("plain"));
     QCOMPARE(app.doubles.dialogs.lastText(), QStringLiteral("Name kopiert."));
 
     // A copy of the name holds no set: the paste still takes the clipboard.
     app.click("ButtonClear");
     app.click("ButtonPasteB");
-    QCOMPARE(app.field(F::Name).text(), u"Bäckerei Müller "_qs);
+    QCOMPARE(app.field(F::Name).text(), QStringLiteral("Bäckerei Müller "));
     QCOMPARE(app.field(F::Email).text(), QString());
 }
 
@@ -212,7 +212,7 @@ void TestPaymentWindows::pastesClipboardIntoNameWhileNothingHeld()
 void TestPaymentWindows::copyNeedsName()
 {
     MainWindowDriver app;
-    app.start({MainWindowDriver::record({{F::Name, " "}, {F::Email, "a@b.de"}})});
+    app.start({RecordLine::of({{F::Name, " "}, {F::Email, "a@b.de"}})});
     app.doubles.clipboard.content = QStringLiteral("vorher");
     app.click("ButtonCopyB");
     QCOMPARE(app.doubles.dialogs.texts(), QStringList{QStringLiteral("Fehler! Gläubigerdaten unvollständig.")});
@@ -292,7 +292,7 @@ void TestPaymentWindows::showsCodeThatDecodesToThePayload()
     QCOMPARE(first.decoded, std::optional<QByteArray>(firstPayload));
     QCOMPARE(first.boxText.toUtf8(), firstPayload);
     QCOMPARE(first.lines.size(), 12);
-    QCOMPARE(first.numbers, QString("1 2 3 4 5 6 7 8 9 10 11 12").split(u' '));
+    QCOMPARE(first.numbers, QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12").split(u' '));
     QVERIFY(!QFile::exists(leftover));
 
     app.click("ButtonNext");
@@ -314,11 +314,13 @@ void TestPaymentWindows::codeTakesFieldsAsPrintedAndRecordKeepsThem_data()
     QTest::addColumn<QString>("paid");
     QTest::newRow("IBAN in small letters") << int(F::Iban) << "de02 1203 0000 0000 2020 51" << 7
                                            << "DE02120300000000202051";
-    QTest::newRow("amount with thousands point and sign") << int(F::Preis) << u"1.234,56 €"_qs << 8 << "EUR1234.56";
+    QTest::newRow("amount with thousands point and sign")
+        << int(F::Preis) << QStringLiteral("1.234,56 €") << 8 << "EUR1234.56";
     QTest::newRow("amount after EUR") << int(F::Preis) << "EUR 49,90" << 8 << "EUR49.90";
-    QTest::newRow("C1 control in the creditor") << int(F::Name) << u"Bäckerei\u0085Müller"_qs << 6
-                                                << u"Bäckerei Müller"_qs;
-    QTest::newRow("DEL before the invoice number") << int(F::ReNummer) << u"\u007FRE 2024 17"_qs << 11 << "RE 2024 17";
+    QTest::newRow("C1 control in the creditor")
+        << int(F::Name) << QStringLiteral("Bäckerei\u0085Müller") << 6 << QStringLiteral("Bäckerei Müller");
+    QTest::newRow("DEL before the invoice number")
+        << int(F::ReNummer) << QStringLiteral("\u007FRE 2024 17") << 11 << "RE 2024 17";
 }
 
 void TestPaymentWindows::codeTakesFieldsAsPrintedAndRecordKeepsThem()
@@ -329,7 +331,7 @@ void TestPaymentWindows::codeTakesFieldsAsPrintedAndRecordKeepsThem()
     QFETCH(QString, paid);
     MainWindowDriver app;
     app.start({creditorA()});
-    const QByteArray yearFile = app.doubles.places.fileBytes(QStringLiteral("2024rech.csv"));
+    const QByteArray yearFile = app.yearFileBytes();
     app.field(F(field)).setText(typed);
     ShownCode shown;
     readQrWindow(app.doubles, shown);
@@ -337,7 +339,7 @@ void TestPaymentWindows::codeTakesFieldsAsPrintedAndRecordKeepsThem()
     QVERIFY(shown.decoded);
     QCOMPARE(QString::fromUtf8(*shown.decoded).split(u'\n').value(line - 1), paid);
     QCOMPARE(app.field(F(field)).text(), typed);
-    QCOMPARE(app.doubles.places.fileBytes(QStringLiteral("2024rech.csv")), yearFile);
+    QCOMPARE(app.yearFileBytes(), yearFile);
 }
 
 // Only a window filled without the command's checks can get there; it must not show an empty box.
