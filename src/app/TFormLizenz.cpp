@@ -56,6 +56,7 @@ TFormLizenz::TFormLizenz(QWidget *parent)
     setUpKeys();
     connectEditor();
     TimerAds = new QTimer(this);
+    TimerAds->setObjectName(QStringLiteral("TimerAds"));
     connect(TimerAds, &QTimer::timeout, this, &TFormLizenz::TimerAdsTimer);
     TimerAds->start(kPictureInterval);
 }

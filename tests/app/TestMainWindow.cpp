@@ -540,7 +540,7 @@ void TestMainWindow::helpKeyAndPictures()
             if (m_app->main().findChild<QLabel *>(QLatin1String(name))->isVisible())
                 shown.append(QLatin1String(name));
         }
-        m_app->main().TimerAdsTimer();
+        m_app->showNextPicture();
     }
     QCOMPARE(shown, (QStringList{"Image1", "Image2", "Image3", "Image1"}));
     // The rotation runs by itself, every ten seconds.

@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     QTest::qWait(50);
     const QString folder = qEnvironmentVariable("ZETTMAR_PICTURES", QStringLiteral("/tmp"));
     app.main().grab().save(folder + QStringLiteral("/main-window.png"));
-    app.main().TimerAdsTimer();
+    app.showNextPicture();
     app.main().grab().save(folder + QStringLiteral("/main-window-picture2.png"));
     QMenu &menu = namedChild<QMenu>(app.main(), QStringLiteral("PopupMenu1"));
     menu.popup(QPoint(0, 0));

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -91,6 +92,11 @@ void MainWindowDriver::choose(const char *menuItemName)
 QString MainWindowDriver::panel(int number)
 {
     return namedChild<QLabel>(main(), QStringLiteral("StatusPanel%1").arg(number)).text();
+}
+
+void MainWindowDriver::showNextPicture()
+{
+    QMetaObject::invokeMethod(&namedChild<QTimer>(main(), QStringLiteral("TimerAds")), "timeout");
 }
 
 QString MainWindowDriver::yearFilePath() const

@@ -43,6 +43,8 @@ public:
     void choose(const char *menuItemName);
     // The status bar's panels from the left, counted from 1.
     QString panel(int number);
+    // What the picture rotation's timer does when it fires.
+    void showNextPicture();
 
     QString yearFilePath() const;
     QByteArray yearFileBytes() const;
