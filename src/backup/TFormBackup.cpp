@@ -54,6 +54,7 @@ TFormBackup::TFormBackup(TFormHistory &history, TFormRestInf &restInf)
     setUpStatusBar();
     setUpMenu();
     connectControls();
+    setBusy(false);
     // Keys reach the window before its controls, so F1 and Esc act whichever control has the focus.
     installEventFilter(this);
     for (QWidget *control : findChildren<QWidget *>())
@@ -114,14 +115,14 @@ void TFormBackup::ToolButton6Click()
                                BackupList::withSeparator(IniPath) + QLatin1String(BackupHistory::kFileName)};
     setBusy(true, !request.zipped);
     BackupRun(request, *this).run();
-    setBusy(false, true);
+    setBusy(false);
 }
 
 void TFormBackup::ButtonRestoreClick()
 {
-    setBusy(true, false);
+    setBusy(true);
     const RestoreRun::Outcome outcome = RestoreRun::run(ui->EditDir->text(), ui->EditZielDir->text(), *this);
-    setBusy(false, true);
+    setBusy(false);
     if (!outcome.restored)
         return;
     ui->Label4->setText(QStringLiteral("Daten wiederhergestellt"));
@@ -282,7 +283,7 @@ QStringList TFormBackup::rows() const
 void TFormBackup::setBusy(bool busy, bool stoppable)
 {
     m_busy = busy;
-    ui->ToolButton11->setEnabled(stoppable);
+    ui->ToolButton11->setEnabled(busy && stoppable);
     for (QWidget *control : std::initializer_list<QWidget *>{
              ui->ToolButton1, ui->ToolButton6, ui->ButtonRestore, ui->ButtonSettings, ui->ButtonOpen2, ui->ButtonOpen3,
              ui->ButtonZiel, ui->SpeedButton3, ui->ButtonClose, ui->CheckBox1, ui->EditZielDir})
@@ -313,6 +314,11 @@ void TFormBackup::showFolders(const QString &dataFolder, const QString &destinat
 void TFormBackup::markSaved(int row)
 {
     ui->ListBox1->item(row)->setText(QStringLiteral("  "));
+}
+
+void TFormBackup::unmarkSaved(int row, const QString &text)
+{
+    ui->ListBox1->item(row)->setText(text);
 }
 
 void TFormBackup::showSavedCount(int saved)

@@ -38,6 +38,15 @@ void grabDuringRun(QDialog &window, const QString &picture)
     window.findChild<QToolButton *>(QStringLiteral("ToolButton6"))->click();
 }
 
+// A restore of a file that is no archive fails after the list was emptied.
+void grabFailedRestore(WindowDoubles &doubles, QDialog &window, const QString &notArchive, const QString &picture)
+{
+    doubles.dialogs.answers.enqueue(true);
+    doubles.dialogs.fileLists.enqueue({notArchive});
+    window.findChild<QToolButton *>(QStringLiteral("ButtonRestore"))->click();
+    window.grab().save(picture);
+}
+
 } // namespace
 
 void BackupPictures::save(WindowDoubles &doubles, TFormBackup &backup, QWidget &main, const QString &folder)
@@ -56,6 +65,16 @@ void BackupPictures::save(WindowDoubles &doubles, TFormBackup &backup, QWidget &
         window.grab().save(folder + QStringLiteral("/backup-done.png"));
         window.close();
     });
+    Platform::dialogs().exec(backup);
+    doubles.dialogs.inputs.enqueue(QStringLiteral("rechbackup20240315.zip"));
+    doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
+        window.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setChecked(true);
+        grabDuringRun(window, folder + QStringLiteral("/backup-zip-run.png"));
+        grabFailedRestore(doubles, window, data + QStringLiteral("2024rech.csv.zip"),
+                          folder + QStringLiteral("/backup-restore-failed.png"));
+        window.close();
+    });
+    putLargeFile(data + QStringLiteral("2024rech.csv.zip"), 'z');
     Platform::dialogs().exec(backup);
 
     TFormHistory history;
