@@ -120,11 +120,17 @@ void TFormBackup::ToolButton6Click()
 
 void TFormBackup::ButtonRestoreClick()
 {
+    // What the previous run left there would read as the outcome of this one.
+    ui->Label4->clear();
+    setBar(0);
     setBusy(true);
     const RestoreRun::Outcome outcome = RestoreRun::run(ui->EditDir->text(), ui->EditZielDir->text(), *this);
     setBusy(false);
-    if (!outcome.restored)
+    if (!outcome.restored) {
+        // A full bar would tell of a restore that did not happen.
+        setBar(0);
         return;
+    }
     ui->Label4->setText(QStringLiteral("Daten wiederhergestellt"));
     fillList(DataPfad);
     if (!outcome.skipped.isEmpty())
@@ -292,10 +298,15 @@ void TFormBackup::setBusy(bool busy, bool stoppable)
         close();
 }
 
-void TFormBackup::showProgress(int percent)
+void TFormBackup::setBar(int percent)
 {
     const int clamped = std::clamp(percent, 0, 100);
     ui->Balken->setFixedWidth(int(std::lround(clamped * ui->Panel1->width() / 100.0)));
+}
+
+void TFormBackup::showProgress(int percent)
+{
+    setBar(percent);
     ui->Balken->repaint();
     QCoreApplication::processEvents();
 }

@@ -64,6 +64,7 @@ private:
     QStringList rows() const;
     // Only a plain backup looks at the stop request, so only then is "Backup abbrechen" on.
     void setBusy(bool busy, bool stoppable = false);
+    void setBar(int percent);
 
     void showProgress(int percent) override;
     bool takeStopRequest() override;

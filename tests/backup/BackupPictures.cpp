@@ -38,13 +38,18 @@ void grabDuringRun(QDialog &window, const QString &picture)
     window.findChild<QToolButton *>(QStringLiteral("ToolButton6"))->click();
 }
 
-// A restore of a file that is no archive fails after the list was emptied.
-void grabFailedRestore(WindowDoubles &doubles, QDialog &window, const QString &notArchive, const QString &picture)
+// A restore of a file that is no archive fails after the list was emptied; grabbed while it runs and after.
+void grabFailedRestore(WindowDoubles &doubles, QDialog &window, const QString &notArchive, const QString &folder)
 {
     doubles.dialogs.answers.enqueue(true);
     doubles.dialogs.fileLists.enqueue({notArchive});
+    QTimer whileRunning;
+    whileRunning.setSingleShot(true);
+    QObject::connect(&whileRunning, &QTimer::timeout,
+                     [&] { window.grab().save(folder + QStringLiteral("/backup-restore-run.png")); });
+    whileRunning.start(0);
     window.findChild<QToolButton *>(QStringLiteral("ButtonRestore"))->click();
-    window.grab().save(picture);
+    window.grab().save(folder + QStringLiteral("/backup-restore-failed.png"));
 }
 
 } // namespace
@@ -70,8 +75,7 @@ void BackupPictures::save(WindowDoubles &doubles, TFormBackup &backup, QWidget &
     doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
         window.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setChecked(true);
         grabDuringRun(window, folder + QStringLiteral("/backup-zip-run.png"));
-        grabFailedRestore(doubles, window, data + QStringLiteral("2024rech.csv.zip"),
-                          folder + QStringLiteral("/backup-restore-failed.png"));
+        grabFailedRestore(doubles, window, data + QStringLiteral("2024rech.csv.zip"), folder);
         window.close();
     });
     putLargeFile(data + QStringLiteral("2024rech.csv.zip"), 'z');

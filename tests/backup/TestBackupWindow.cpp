@@ -205,13 +205,20 @@ void TestBackupWindow::damagedArchiveRestoresNothing()
     QByteArray damaged = fileBytes(archive);
     damaged[60] = char(damaged[60] ^ 0x20);
     putFile(m_destination, kArchive, damaged);
-    const QMap<QString, QByteArray> before = snapshot(m_data);
+    QMap<QString, QByteArray> before;
 
+    // A backup first, whose counter and full bar must not stay as if they told of the restore.
     openBackup([&](QDialog &window) {
+        m_doubles->dialogs.inputs.enqueue(QStringLiteral("vorher.zip"));
+        click(window, "ToolButton6");
+        QCOMPARE(text(window, "Label4"), QStringLiteral("1 Datei(en) gesichert"));
+        before = snapshot(m_data);
+        m_doubles->shell.calls.clear();
         m_doubles->dialogs.answers.enqueue(true);
         m_doubles->dialogs.fileLists.enqueue({archive});
         click(window, "ButtonRestore");
         QCOMPARE(text(window, "Label4"), QString());
+        QCOMPARE(control(window, "Balken").width(), 0);
         QCOMPARE(rows(window), QStringList());
         QCOMPARE(text(window, "LabelCount"), QStringLiteral("0 Elemente"));
         QVERIFY(!control<QAbstractButton>(window, "ToolButton11").isEnabled());
