@@ -38,6 +38,7 @@ public:
     bool takeStopRequest() override { return false; }
     void showFolders(const QString &, const QString &) override {}
     void markSaved(int) override {}
+    void unmarkSaved(int, const QString &) override {}
     void showSavedCount(int) override {}
     void dropSavedRows() override {}
     void showTarget(const QString &) override {}

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -85,7 +86,6 @@ bool BackupRun::goesOnPastMissing(const QString &path) const
     return !m_view.confirm(path + QLatin1Char(' ') + kNotSaved);
 }
 
-// libzip packs everything while closing the archive, so the rows count as saved only once it is complete.
 bool BackupRun::packAll()
 {
     QList<ArchiveEntry> entries;
@@ -103,22 +103,37 @@ bool BackupRun::packAll()
         entries.append({path, BackupList::entryName(m_dataFolder, path)});
         entryRows.append(row);
     }
-    if (!entries.isEmpty()) {
-        ArchiveWriter::removeLeftovers(m_destination, m_archiveName);
-        const QString failure = ArchiveWriter::write(m_target, entries, [this](double done) {
-            m_view.showProgress(int(std::lround(done * 100)));
-        });
-        if (!failure.isEmpty()) {
-            m_view.showError(QStringLiteral("Das Backup %1 konnte nicht erstellt werden.\n%2")
-                      .arg(QDir::toNativeSeparators(m_target), failure));
-            return false;
-        }
-    }
-    for (const int row : entryRows)
-        m_view.markSaved(row);
+    if (!entries.isEmpty() && !writeArchive(entries, entryRows))
+        return false;
     m_saved = int(entries.size());
     m_view.showProgress(100);
     return true;
+}
+
+// libzip packs everything while closing the archive and gives each entry an equal share of that
+// progress, so a row counts as packed once its share is done. Should the archive fail after all, its
+// rows come back: nothing of them was saved.
+bool BackupRun::writeArchive(const QList<ArchiveEntry> &entries, const QList<int> &entryRows)
+{
+    qsizetype packed = 0;
+    const auto markPacked = [&](qsizetype upTo) {
+        for (; packed < upTo; ++packed)
+            m_view.markSaved(entryRows[packed]);
+    };
+    ArchiveWriter::removeLeftovers(m_destination, m_archiveName);
+    const QString failure = ArchiveWriter::write(m_target, entries, [&](double done) {
+        markPacked(std::min(entries.size(), qsizetype(std::floor(done * double(entries.size()) + 1e-6))));
+        m_view.showProgress(int(std::lround(done * 100)));
+    });
+    if (failure.isEmpty()) {
+        markPacked(entries.size());
+        return true;
+    }
+    for (qsizetype i = 0; i < packed; ++i)
+        m_view.unmarkSaved(entryRows[i], m_request.rows[entryRows[i]]);
+    m_view.showError(QStringLiteral("Das Backup %1 konnte nicht erstellt werden.\n%2")
+                         .arg(QDir::toNativeSeparators(m_target), failure));
+    return false;
 }
 
 bool BackupRun::copyAll()

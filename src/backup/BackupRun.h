@@ -28,6 +28,7 @@ private:
     // Asks about a listed file that is gone; false ends the loop.
     bool goesOnPastMissing(const QString &path) const;
     bool packAll();
+    bool writeArchive(const QList<ArchiveEntry> &entries, const QList<int> &entryRows);
     bool copyAll();
     bool copyOne(int row, const QString &path);
     void finish();

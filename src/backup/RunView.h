@@ -15,6 +15,8 @@ public:
     virtual bool takeStopRequest() = 0;
     virtual void showFolders(const QString &dataFolder, const QString &destination) = 0;
     virtual void markSaved(int row) = 0;
+    // Gives a row marked saved its text back, when what saved it failed after all.
+    virtual void unmarkSaved(int row, const QString &text) = 0;
     virtual void showSavedCount(int saved) = 0;
     // Leaves only the rows that were not saved.
     virtual void dropSavedRows() = 0;

@@ -54,6 +54,7 @@ TFormBackup::TFormBackup(TFormHistory &history, TFormRestInf &restInf)
     setUpStatusBar();
     setUpMenu();
     connectControls();
+    setBusy(false);
     // Keys reach the window before its controls, so F1 and Esc act whichever control has the focus.
     installEventFilter(this);
     for (QWidget *control : findChildren<QWidget *>())
@@ -114,16 +115,22 @@ void TFormBackup::ToolButton6Click()
                                BackupList::withSeparator(IniPath) + QLatin1String(BackupHistory::kFileName)};
     setBusy(true, !request.zipped);
     BackupRun(request, *this).run();
-    setBusy(false, true);
+    setBusy(false);
 }
 
 void TFormBackup::ButtonRestoreClick()
 {
-    setBusy(true, false);
+    // What the previous run left there would read as the outcome of this one.
+    ui->Label4->clear();
+    setBar(0);
+    setBusy(true);
     const RestoreRun::Outcome outcome = RestoreRun::run(ui->EditDir->text(), ui->EditZielDir->text(), *this);
-    setBusy(false, true);
-    if (!outcome.restored)
+    setBusy(false);
+    if (!outcome.restored) {
+        // A full bar would tell of a restore that did not happen.
+        setBar(0);
         return;
+    }
     ui->Label4->setText(QStringLiteral("Daten wiederhergestellt"));
     fillList(DataPfad);
     if (!outcome.skipped.isEmpty())
@@ -282,7 +289,7 @@ QStringList TFormBackup::rows() const
 void TFormBackup::setBusy(bool busy, bool stoppable)
 {
     m_busy = busy;
-    ui->ToolButton11->setEnabled(stoppable);
+    ui->ToolButton11->setEnabled(busy && stoppable);
     for (QWidget *control : std::initializer_list<QWidget *>{
              ui->ToolButton1, ui->ToolButton6, ui->ButtonRestore, ui->ButtonSettings, ui->ButtonOpen2, ui->ButtonOpen3,
              ui->ButtonZiel, ui->SpeedButton3, ui->ButtonClose, ui->CheckBox1, ui->EditZielDir})
@@ -291,10 +298,15 @@ void TFormBackup::setBusy(bool busy, bool stoppable)
         close();
 }
 
-void TFormBackup::showProgress(int percent)
+void TFormBackup::setBar(int percent)
 {
     const int clamped = std::clamp(percent, 0, 100);
     ui->Balken->setFixedWidth(int(std::lround(clamped * ui->Panel1->width() / 100.0)));
+}
+
+void TFormBackup::showProgress(int percent)
+{
+    setBar(percent);
     ui->Balken->repaint();
     QCoreApplication::processEvents();
 }
@@ -313,6 +325,11 @@ void TFormBackup::showFolders(const QString &dataFolder, const QString &destinat
 void TFormBackup::markSaved(int row)
 {
     ui->ListBox1->item(row)->setText(QStringLiteral("  "));
+}
+
+void TFormBackup::unmarkSaved(int row, const QString &text)
+{
+    ui->ListBox1->item(row)->setText(text);
 }
 
 void TFormBackup::showSavedCount(int saved)

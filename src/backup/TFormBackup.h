@@ -62,12 +62,15 @@ private:
     void fillList(const QString &folder);
     void showCount();
     QStringList rows() const;
-    void setBusy(bool busy, bool stoppable);
+    // Only a plain backup looks at the stop request, so only then is "Backup abbrechen" on.
+    void setBusy(bool busy, bool stoppable = false);
+    void setBar(int percent);
 
     void showProgress(int percent) override;
     bool takeStopRequest() override;
     void showFolders(const QString &dataFolder, const QString &destination) override;
     void markSaved(int row) override;
+    void unmarkSaved(int row, const QString &text) override;
     void showSavedCount(int saved) override;
     void dropSavedRows() override;
     void showTarget(const QString &target) override;

@@ -4,6 +4,8 @@
 #include "platform/Regional.h"
 #include "register/InvoiceLine.h"
 
+#include <QSet>
+
 namespace {
 
 const QString kEllipsis = QStringLiteral("…");
@@ -89,12 +91,21 @@ QString EInvoiceRecord::cleaned(const QString &text)
     return result;
 }
 
+// Names beyond the limit never show, so the search for distinct ones ends there: an invoice of
+// thousands of lines is not compared name by name with all before it.
 QString EInvoiceRecord::articleList(const QStringList &names)
 {
     QStringList distinct;
+    QSet<QString> seen;
+    qsizetype length = -kSeparator.size();
     for (const QString &name : names) {
-        if (!name.isEmpty() && !distinct.contains(name))
-            distinct.append(name);
+        if (length > kMaxArticleLength)
+            break;
+        if (name.isEmpty() || seen.contains(name))
+            continue;
+        seen.insert(name);
+        distinct.append(name);
+        length += kSeparator.size() + name.size();
     }
     const QString all = distinct.join(kSeparator);
     if (all.size() <= kMaxArticleLength)

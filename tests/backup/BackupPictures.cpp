@@ -38,6 +38,20 @@ void grabDuringRun(QDialog &window, const QString &picture)
     window.findChild<QToolButton *>(QStringLiteral("ToolButton6"))->click();
 }
 
+// A restore of a file that is no archive fails after the list was emptied; grabbed while it runs and after.
+void grabFailedRestore(WindowDoubles &doubles, QDialog &window, const QString &notArchive, const QString &folder)
+{
+    doubles.dialogs.answers.enqueue(true);
+    doubles.dialogs.fileLists.enqueue({notArchive});
+    QTimer whileRunning;
+    whileRunning.setSingleShot(true);
+    QObject::connect(&whileRunning, &QTimer::timeout,
+                     [&] { window.grab().save(folder + QStringLiteral("/backup-restore-run.png")); });
+    whileRunning.start(0);
+    window.findChild<QToolButton *>(QStringLiteral("ButtonRestore"))->click();
+    window.grab().save(folder + QStringLiteral("/backup-restore-failed.png"));
+}
+
 } // namespace
 
 void BackupPictures::save(WindowDoubles &doubles, TFormBackup &backup, QWidget &main, const QString &folder)
@@ -56,6 +70,15 @@ void BackupPictures::save(WindowDoubles &doubles, TFormBackup &backup, QWidget &
         window.grab().save(folder + QStringLiteral("/backup-done.png"));
         window.close();
     });
+    Platform::dialogs().exec(backup);
+    doubles.dialogs.inputs.enqueue(QStringLiteral("rechbackup20240315.zip"));
+    doubles.dialogs.windowHandlers.enqueue([&](QDialog &window) {
+        window.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setChecked(true);
+        grabDuringRun(window, folder + QStringLiteral("/backup-zip-run.png"));
+        grabFailedRestore(doubles, window, data + QStringLiteral("2024rech.csv.zip"), folder);
+        window.close();
+    });
+    putLargeFile(data + QStringLiteral("2024rech.csv.zip"), 'z');
     Platform::dialogs().exec(backup);
 
     TFormHistory history;

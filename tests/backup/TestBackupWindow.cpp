@@ -69,6 +69,8 @@ private Q_SLOTS:
     void restoreNamesSkippedEntriesAndShowsItsState();
     void unwritableDestinationKeepsEarlierArchive();
     void missingFileAnsweredNein();
+    void zippedRunClearsRowsAsItPacks_data();
+    void zippedRunClearsRowsAsItPacks();
     void stopsPlainRunAndClosesAfterIt();
     void refusesRun_data();
     void refusesRun();
@@ -203,13 +205,23 @@ void TestBackupWindow::damagedArchiveRestoresNothing()
     QByteArray damaged = fileBytes(archive);
     damaged[60] = char(damaged[60] ^ 0x20);
     putFile(m_destination, kArchive, damaged);
-    const QMap<QString, QByteArray> before = snapshot(m_data);
+    QMap<QString, QByteArray> before;
 
+    // A backup first, whose counter and full bar must not stay as if they told of the restore.
     openBackup([&](QDialog &window) {
+        m_doubles->dialogs.inputs.enqueue(QStringLiteral("vorher.zip"));
+        click(window, "ToolButton6");
+        QCOMPARE(text(window, "Label4"), QStringLiteral("1 Datei(en) gesichert"));
+        before = snapshot(m_data);
+        m_doubles->shell.calls.clear();
         m_doubles->dialogs.answers.enqueue(true);
         m_doubles->dialogs.fileLists.enqueue({archive});
         click(window, "ButtonRestore");
         QCOMPARE(text(window, "Label4"), QString());
+        QCOMPARE(control(window, "Balken").width(), 0);
+        QCOMPARE(rows(window), QStringList());
+        QCOMPARE(text(window, "LabelCount"), QStringLiteral("0 Elemente"));
+        QVERIFY(!control<QAbstractButton>(window, "ToolButton11").isEnabled());
     });
     const ScriptedDialogs::Box notice = m_doubles->dialogs.log.last();
     QCOMPARE(notice.kind, QStringLiteral("error"));
@@ -251,7 +263,6 @@ void TestBackupWindow::restoreNamesSkippedEntriesAndShowsItsState()
         m_doubles->dialogs.fileLists.enqueue({archive});
         m_doubles->dialogs.windowHandlers.enqueue([](QDialog &notice) { click(notice, "SpeedButton1"); });
         click(window, "ButtonRestore");
-        QVERIFY(control<QAbstractButton>(window, "ToolButton11").isEnabled());
     });
     QCOMPARE(stopEnabled, std::optional<bool>(false));
     QCOMPARE(countWhileRunning, QStringLiteral("0 Elemente"));
@@ -312,6 +323,50 @@ void TestBackupWindow::missingFileAnsweredNein()
     QCOMPARE(texts[2], missing + QLatin1Char(' ') + kNotSaved);
     QCOMPARE(texts[3], QStringLiteral("1") + kNotSaved);
     QCOMPARE(zipContents(m_destination + QLatin1Char('/') + kArchive), QStringList({"defN a.csv", "defN c.csv"}));
+}
+
+void TestBackupWindow::zippedRunClearsRowsAsItPacks_data()
+{
+    QTest::addColumn<bool>("fileGoesMissing");
+    QTest::newRow("complete") << false;
+    QTest::newRow("the last file goes missing while the first is packed") << true;
+}
+
+// Each row clears once its file is in the archive, as in a plain run; a failed archive saved nothing,
+// so its rows come back. "Backup abbrechen" stays off: a zipped run does not look at it.
+void TestBackupWindow::zippedRunClearsRowsAsItPacks()
+{
+    QFETCH(bool, fileGoesMissing);
+    const QStringList names{QStringLiteral("a.csv"), QStringLiteral("b.csv"), QStringLiteral("docs/c.pdf")};
+    QStringList paths;
+    for (const QString &name : names) {
+        putData(name, QByteArray(1 << 20, 'r'));
+        paths.append(m_data + name);
+    }
+    QStringList rowsWhilePacking;
+    bool stopEnabled = true;
+    openBackup([&](QDialog &window) {
+        QTimer whileRunning;
+        QObject::connect(&whileRunning, &QTimer::timeout, [&] {
+            if (rows(window).value(0) != QLatin1String("  "))
+                return;
+            whileRunning.stop();
+            rowsWhilePacking = rows(window);
+            stopEnabled = control<QAbstractButton>(window, "ToolButton11").isEnabled();
+            if (fileGoesMissing)
+                QFile::remove(paths[2]);
+        });
+        whileRunning.start(0);
+        m_doubles->dialogs.inputs.enqueue(kArchive);
+        click(window, "ToolButton6");
+        QCOMPARE(rows(window), fileGoesMissing ? paths : QStringList());
+        QCOMPARE(text(window, "LabelCount"), fileGoesMissing ? QStringLiteral("3 Elemente") : QStringLiteral("0 Elemente"));
+        QCOMPARE(text(window, "Label4"), fileGoesMissing ? QString() : QStringLiteral("3 Datei(en) gesichert"));
+        QVERIFY(!control<QAbstractButton>(window, "ToolButton11").isEnabled());
+    });
+    QCOMPARE(rowsWhilePacking, (QStringList{QStringLiteral("  "), paths[1], paths[2]}));
+    QVERIFY(!stopEnabled);
+    QCOMPARE(m_doubles->dialogs.lastText().startsWith(QStringLiteral("Das Backup ")), fileGoesMissing);
 }
 
 // The stop acts before the next copy; other buttons do nothing during the run and closing waits for its end.

@@ -195,6 +195,9 @@ void TestEInvoiceCore::articleLists_data()
     QTest::newRow("distinct in order") << QStringList{u"Brot"_s, u"Milch"_s, u"Brot"_s, u""_s, u"Käse"_s} << u"Brot, Milch, Käse"_s;
     QTest::newRow("exactly 200") << QStringList{a, b, c, d, QString(32, u'x')}
                                  << a + u", "_s + b + u", "_s + c + u", "_s + d + u", "_s + QString(32, u'x');
+    QTest::newRow("exactly 200, then repeated and empty names") << QStringList{a, b, c, d, QString(32, u'x'), a, u""_s, d}
+                                                                 << a + u", "_s + b + u", "_s + c + u", "_s + d + u", "_s
+                                                                        + QString(32, u'x');
     // Four names and ", …" take 4 * 40 + 3 * 2 + 3 = 169 characters; the fifth would pass 200.
     QTest::newRow("cut at whole names") << QStringList{a, b, c, d, e} << a + u", "_s + b + u", "_s + c + u", "_s + d + u", …"_s;
     QTest::newRow("first name too long") << QStringList{QString(250, u'z'), u"Brot"_s} << QString(199, u'z') + u'…';

@@ -74,6 +74,8 @@ private Q_SLOTS:
     void asksTheSaveQuestionFirst();
     void closingTakesNothingOver();
     void dropOpensTheFile();
+    void dropOntoTheWindow_data();
+    void dropOntoTheWindow();
     void documentsWindowShowsEInvoices_data();
     void documentsWindowShowsEInvoices();
     void printsThePageIntoAPdf();
@@ -236,6 +238,58 @@ void TestEInvoiceWindows::dropOpensTheFile()
     QCoreApplication::sendEvent(&field, &drop);
     QCOMPARE(app.field(F::Name).text(), u"Lieferant GmbH"_s);
     QCOMPARE(app.field(F::Title).text(), u"Trennblätter A4"_s);
+}
+
+void TestEInvoiceWindows::dropOntoTheWindow_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shownSeller"); // empty: no window, an error instead
+    QTest::newRow("PDF with factur-x.xml") << u"eingang.pdf"_s
+                                           << EInvoicePdfs::withEmbeddedFile(u"factur-x.xml"_s, ciiInvoice())
+                                           << u"Bäckerei Korn OHG"_s;
+    QTest::newRow("XML") << u"r.xml"_s << fixture("ubl-invoice.xml") << u"Stadtwerke Musterstadt GmbH"_s;
+    // Anything that is neither PDF nor picture is tried as XML, so an office file is refused with the reason.
+    QTest::newRow("office file") << u"brief.docx"_s << QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) << QString();
+}
+
+// Dropped onto the window itself, off every field: the file's invoice is shown; "Schließen" takes nothing over.
+void TestEInvoiceWindows::dropOntoTheWindow()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shownSeller);
+    MainWindowDriver app;
+    app.start({kExisting});
+    const QString path = app.doubles.places.putFile(name, bytes);
+    QString shownPage;
+    if (!shownSeller.isEmpty())
+        app.doubles.dialogs.windowHandlers.enqueue([&shownPage](QDialog &window) {
+            shownPage = pageText(window);
+            button(window, "ButtonClose").click();
+        });
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&app.main(), &enter);
+    QVERIFY(enter.isAccepted());
+    const qsizetype boxesBefore = app.doubles.dialogs.log.size();
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&app.main(), &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(app.doubles.dialogs.log.size(), boxesBefore + 1);
+    if (shownSeller.isEmpty()) {
+        QCOMPARE(app.doubles.dialogs.log.last().kind, u"error"_s);
+        QVERIFY2(app.doubles.dialogs.lastText().startsWith(
+                     u"Die Datei \""_s + path + u"\" enthält keine lesbare E-Rechnung und keinen GiroCode.\n"
+                                                 u"Die Datei ist kein lesbares XML-Dokument"_s),
+                 qPrintable(app.doubles.dialogs.lastText()));
+    } else {
+        QCOMPARE(app.doubles.dialogs.log.last().caption, u"E-Rechnung"_s);
+        QVERIFY2(shownPage.contains(shownSeller), qPrintable(shownPage));
+    }
+    QCOMPARE(app.field(F::Name).text(), u"Altbestand"_s);
+    QVERIFY(!app.main().session().hasUnsavedInput());
 }
 
 void TestEInvoiceWindows::documentsWindowShowsEInvoices_data()
