@@ -289,7 +289,8 @@ QStringList TFormBackup::rows() const
 void TFormBackup::setBusy(bool busy, bool stoppable)
 {
     m_busy = busy;
-    ui->ToolButton11->setEnabled(busy && stoppable);
+    // Idle it is on, as it always was; during a run only where the run looks at it.
+    ui->ToolButton11->setEnabled(!busy || stoppable);
     for (QWidget *control : std::initializer_list<QWidget *>{
              ui->ToolButton1, ui->ToolButton6, ui->ButtonRestore, ui->ButtonSettings, ui->ButtonOpen2, ui->ButtonOpen3,
              ui->ButtonZiel, ui->SpeedButton3, ui->ButtonClose, ui->CheckBox1, ui->EditZielDir})
