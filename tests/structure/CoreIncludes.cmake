@@ -1,5 +1,6 @@
-# cmake -DFILES=<sources> -P CoreIncludes.cmake: fails when one of the files includes a Qt module
-# beyond Qt Core.
+# cmake -DLIST=<file> -P CoreIncludes.cmake: fails when one of the sources named in the file, one per
+# line, includes a Qt module beyond Qt Core.
+file(STRINGS ${LIST} FILES)
 set(offending)
 foreach(file IN LISTS FILES)
   if(NOT EXISTS ${file})
