@@ -4,6 +4,7 @@
 #include "documents/DocumentKeyChange.h"
 #include "payments/PaymentQrCommand.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Platform.h"
 #include "register/RecordEditor.h"
 
@@ -24,7 +25,13 @@ void lift(QWidget &window)
 
 AppWindows::AppWindows()
 {
-    m_ini.FormBackup = &m_backup;
+    m_ini.openBackup = [this](const QString &dataFolder, const QString &destination) {
+        m_backup.IniPath = dataFolder;
+        m_backup.DataPfad = dataFolder;
+        m_backup.BackupDir = destination;
+        Platform::dialogs().exec(m_backup);
+        return m_backup.BackupDir;
+    };
     m_main.useToolWindows(m_about, m_ini, m_plz);
     m_main.useRegisterWindows(m_frage, m_liste, m_jahre);
     QObject::connect(m_main.popupMenu().findChild<QAction *>(QStringLiteral("QRCode1")), &QAction::triggered, &m_qr,
@@ -33,7 +40,8 @@ AppWindows::AppWindows()
                      &m_main, [this] { Dokumente1Click(); });
     QObject::connect(&m_main.session(), &RecordSession::recordReplaced, &m_main,
                      [this](const QString &previousLine, const QString &storedLine) {
-                         DocumentKeyChange::follow(m_main.context().DatenPfad, previousLine, storedLine);
+                         FailureNotice::show(
+                             DocumentKeyChange::follow(m_main.context().DatenPfad, previousLine, storedLine));
                      });
 }
 

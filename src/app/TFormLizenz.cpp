@@ -7,6 +7,7 @@
 #include "payments/CreditorBinding.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Help.h"
 #include "platform/Places.h"
 #include "platform/Platform.h"
@@ -21,6 +22,7 @@
 #include "register/YearList.h"
 #include "settings/DataFolder.h"
 #include "settings/LoginGate.h"
+#include "settings/SettingsReport.h"
 #include "settings/TFormIni.h"
 #include "settings/TFormLogin.h"
 #include "tools/ReleaseNumber.h"
@@ -213,13 +215,13 @@ bool TFormLizenz::FormShow(TFormLogin &login)
     m_session.setPath(InvoiceFile::pathFor(context.DatenPfad, context.RechJahr));
     context.IniDatei = context.DatenPfad + QStringLiteral("zettmar.ini");
     // Without the settings the program password cannot be checked, so there is no way past it.
-    if (!context.Settings.load(context.IniDatei))
+    if (!SettingsReport::load(context.Settings, context.IniDatei))
         return endAtStart();
     if (!LoginGate::admit(login, context.Settings.value(SettingsLine::ProgramPassword)))
         return false;
     context.MailProgramm = Platform::places().mailClient();
     if (!context.MailProgramm.isEmpty())
-        context.Settings.save(context.IniDatei);
+        SettingsReport::save(context.Settings, context.IniDatei);
     statusPanel(6).setText(context.RechJahr);
     loadYearFile();
     return true;
@@ -378,7 +380,7 @@ void TFormLizenz::Beenden1Click()
 
 void TFormLizenz::HelpKey()
 {
-    Platform::help().show(0);
+    FailureNotice::show(Platform::help().show(0));
 }
 
 void TFormLizenz::Einstellungen1Click()
@@ -387,7 +389,7 @@ void TFormLizenz::Einstellungen1Click()
     m_ini->FLeft = x();
     openSettingsWindow();
     if (!m_ini->Abbruch)
-        m_context.Settings.load(m_context.IniDatei);
+        SettingsReport::load(m_context.Settings, m_context.IniDatei);
 }
 
 // The banking page is the user's target here; the settings window stays in front of it, alone.

@@ -2,6 +2,7 @@
 
 #include "mail/MailHandOff.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Platform.h"
 #include "register/RecordEditor.h"
 #include "settings/RunContext.h"
@@ -19,8 +20,8 @@ MailBinding::MailBinding(RecordEditor &editor, const RunContext &context)
 
 void MailBinding::Mailsenden1Click()
 {
-    MailHandOff::send(m_context.MailProgramm, m_editor.field(InvoiceLine::Email).text(),
-                      m_editor.field(InvoiceLine::ReNummer).text());
+    FailureNotice::show(MailHandOff::send(m_context.MailProgramm, m_editor.field(InvoiceLine::Email).text(),
+                                          m_editor.field(InvoiceLine::ReNummer).text()));
 }
 
 // The text stays as typed and the focus goes on: saving is not blocked by the warning.
