@@ -6,6 +6,7 @@
 #include "payments/CreditorBinding.h"
 #include "payments/PaymentQrCommand.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Platform.h"
 #include "register/RecordEditor.h"
 #include "tools/ReleaseNumber.h"
@@ -76,14 +77,21 @@ void AppWindows::wireRecords()
 {
     QObject::connect(&m_main.session(), &RecordSession::recordReplaced, &m_main,
                      [this](const QString &previousLine, const QString &storedLine) {
-                         DocumentKeyChange::follow(m_main.context().DatenPfad, previousLine, storedLine);
+                         FailureNotice::show(
+                             DocumentKeyChange::follow(m_main.context().DatenPfad, previousLine, storedLine));
                      });
 }
 
 std::unique_ptr<TFormIni> AppWindows::makeSettingsWindow()
 {
     auto settings = std::make_unique<TFormIni>(m_main);
-    settings->FormBackup = &*m_backup;
+    settings->openBackup = [this](const QString &dataFolder, const QString &destination) {
+        m_backup->IniPath = dataFolder;
+        m_backup->DataPfad = dataFolder;
+        m_backup->BackupDir = destination;
+        Platform::dialogs().exec(*m_backup);
+        return m_backup->BackupDir;
+    };
     return settings;
 }
 

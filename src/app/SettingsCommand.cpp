@@ -3,6 +3,7 @@
 #include "app/TFormLizenz.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "settings/SettingsReport.h"
 #include "settings/TFormIni.h"
 
 SettingsCommand::SettingsCommand(TFormLizenz &main, TFormIni &settings)
@@ -18,7 +19,7 @@ void SettingsCommand::Einstellungen1Click()
     openSettingsWindow();
     RunContext &context = m_main.context();
     if (!m_ini.Abbruch)
-        context.Settings.load(context.IniDatei);
+        SettingsReport::load(context.Settings, context.IniDatei);
 }
 
 // The banking page is the user's target here; the settings window stays in front of it, alone.

@@ -5,6 +5,7 @@
 #include "backup/RestoreJournal.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Help.h"
 #include "platform/Places.h"
 #include "platform/Platform.h"
@@ -14,6 +15,7 @@
 #include "register/RecordEditor.h"
 #include "settings/DataFolder.h"
 #include "settings/LoginGate.h"
+#include "settings/SettingsReport.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -167,13 +169,13 @@ bool TFormLizenz::FormShow(TFormLogin &login)
     m_session.setPath(InvoiceFile::pathFor(context.DatenPfad, context.RechJahr));
     context.IniDatei = context.DatenPfad + QStringLiteral("zettmar.ini");
     // Without the settings the program password cannot be checked, so there is no way past it.
-    if (!context.Settings.load(context.IniDatei))
+    if (!SettingsReport::load(context.Settings, context.IniDatei))
         return endAtStart();
     if (!LoginGate::admit(login, context.Settings.value(SettingsLine::ProgramPassword)))
         return false;
     context.MailProgramm = Platform::places().mailClient();
     if (!context.MailProgramm.isEmpty())
-        context.Settings.save(context.IniDatei);
+        SettingsReport::save(context.Settings, context.IniDatei);
     statusPanel(6).setText(context.RechJahr);
     loadYearFile();
     return true;
@@ -264,7 +266,7 @@ void TFormLizenz::Beenden1Click()
 
 void TFormLizenz::HelpKey()
 {
-    Platform::help().show(0);
+    FailureNotice::show(Platform::help().show(0));
 }
 
 void TFormLizenz::closeEvent(QCloseEvent *event)

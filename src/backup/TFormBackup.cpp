@@ -11,6 +11,7 @@
 #include "backup/TFormRestInf.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Help.h"
 #include "platform/Platform.h"
 #include "platform/Regional.h"
@@ -260,7 +261,7 @@ void TFormBackup::FormShow()
 bool TFormBackup::FormKeyDown(const QKeyEvent &key)
 {
     if (key.key() == Qt::Key_F1) {
-        Platform::help().show(kHelpContext);
+        FailureNotice::show(Platform::help().show(kHelpContext));
         return true;
     }
     return key.key() == Qt::Key_Escape;

@@ -1,8 +1,6 @@
 #include "documents/DocumentKeyChange.h"
 
 #include "documents/DocumentKey.h"
-#include "platform/Dialogs.h"
-#include "platform/Platform.h"
 #include "platform/SystemReason.h"
 #include "register/InvoiceLine.h"
 
@@ -36,28 +34,28 @@ QString keyOfLine(const QString &line)
 
 } // namespace
 
-void DocumentKeyChange::follow(const QString &dataFolder, const QString &previousLine, const QString &storedLine)
+Notice DocumentKeyChange::follow(const QString &dataFolder, const QString &previousLine, const QString &storedLine)
 {
     const QString oldKey = keyOfLine(previousLine);
     const QString newKey = keyOfLine(storedLine);
     if (oldKey == newKey || !DocumentKey::staysInFolder(oldKey) || !DocumentKey::staysInFolder(newKey))
-        return;
+        return {};
     const QString oldList = DocumentKey::listFilePath(dataFolder, oldKey);
     const QString newList = DocumentKey::listFilePath(dataFolder, newKey);
     if (!isThere(oldList))
-        return;
-    Dialogs &dialogs = Platform::dialogs();
+        return {};
     if (isThere(newList)) {
-        dialogs.notice(Dialogs::NoticeKind::Warning,
-                       QStringLiteral("Für die geänderte Rechnung gibt es schon die Dokumentliste \"%1\"; sie gilt "
-                                      "jetzt für diese Rechnung. Die bisherige Dokumentliste \"%2\" wurde nicht "
-                                      "verschoben und liegt unverändert im Datenordner.")
-                           .arg(newList, oldList));
-        return;
+        return {Dialogs::NoticeKind::Warning,
+                QStringLiteral("Für die geänderte Rechnung gibt es schon die Dokumentliste \"%1\"; sie gilt jetzt "
+                               "für diese Rechnung. Die bisherige Dokumentliste \"%2\" wurde nicht verschoben und "
+                               "liegt unverändert im Datenordner.")
+                    .arg(newList, oldList)};
     }
-    if (const QString reason = moveList(oldList, newList); !reason.isEmpty())
-        dialogs.notice(Dialogs::NoticeKind::Error,
-                       QStringLiteral("Die Dokumentliste \"%1\" kann nicht in \"%2\" umbenannt werden.\n%3\nSie "
-                                      "liegt unverändert im Datenordner.")
-                           .arg(oldList, newList, reason));
+    if (const QString reason = moveList(oldList, newList); !reason.isEmpty()) {
+        return {Dialogs::NoticeKind::Error,
+                QStringLiteral("Die Dokumentliste \"%1\" kann nicht in \"%2\" umbenannt werden.\n%3\nSie liegt "
+                               "unverändert im Datenordner.")
+                    .arg(oldList, newList, reason)};
+    }
+    return {};
 }

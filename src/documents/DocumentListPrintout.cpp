@@ -3,8 +3,10 @@
 #include "documents/DocumentOpening.h"
 #include "documents/DocumentPrintLayout.h"
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Platform.h"
+#include "platform/PrintFont.h"
+#include "platform/PrintRun.h"
 #include "platform/Printing.h"
 #include "platform/Regional.h"
 
@@ -15,18 +17,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Vertragsliste");
-
-QFont printFont(int pointSize, bool bold)
-{
-    QFont font(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}, pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-Printing::JobSettings jobSettings()
-{
-    return {kTitle, 1, Printing::Orientation::Portrait};
-}
 
 // Positions name a text's top left corner, not its baseline.
 void drawAtTop(QPainter &painter, const QPoint &topLeft, const QString &text)
@@ -42,12 +32,6 @@ void drawClipped(QPainter &painter, const QRect &clip, const QPoint &topLeft, co
     painter.restore();
 }
 
-void showFailure(const QString &failure)
-{
-    if (!failure.isEmpty())
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error, failure);
-}
-
 } // namespace
 
 DocumentListPrintout::DocumentListPrintout(const QAbstractItemModel &table, const QList<int> &widths)
@@ -58,38 +42,19 @@ DocumentListPrintout::DocumentListPrintout(const QAbstractItemModel &table, cons
 
 void DocumentListPrintout::printToPdf(const QString &path) const
 {
-    Printing::Start start = Platform::printing().toPdf(path, jobSettings());
-    const QString failure = start.job ? runJob(*start.job) : start.failure;
-    if (!failure.isEmpty()) {
-        showFailure(failure);
-        return;
-    }
-    DocumentOpening::open(path);
+    if (PrintRun::intoPdf(path, kTitle, [this](PrintJob &job) { paint(job); }))
+        FailureNotice::show(DocumentOpening::open(path));
 }
 
 void DocumentListPrintout::printOnPaper(const std::function<void(const QString &printer)> &started) const
 {
-    Printing::Start start = Platform::printing().choosePrinter(jobSettings());
-    if (start.cancelled())
-        return;
-    if (!start.job) {
-        showFailure(start.failure);
-        return;
-    }
-    started(start.job->printerName());
-    showFailure(runJob(*start.job));
-}
-
-QString DocumentListPrintout::runJob(PrintJob &job) const
-{
-    paint(job);
-    return job.finish();
+    PrintRun::onPaper(kTitle, [this](PrintJob &job) { paint(job); }, started);
 }
 
 void DocumentListPrintout::paint(PrintJob &job) const
 {
     QPainter &painter = job.painter();
-    const QFont table = printFont(10, false);
+    const QFont table = PrintFont::of(10);
     painter.setFont(table);
     painter.setPen(Qt::black);
     const DocumentPrintLayout layout(job.metrics(), m_widths, QFontMetrics(table, painter.device()).height(),
@@ -112,7 +77,7 @@ void DocumentListPrintout::paintFrame(QPainter &painter, const DocumentPrintLayo
     for (int edge = grid.firstEdge; edge < m_table.columnCount(); ++edge)
         painter.drawLine(edges[edge], layout.top(), edges[edge], grid.bottom);
     const QFont regular = painter.font();
-    painter.setFont(printFont(10, true));
+    painter.setFont(PrintFont::of(10, true));
     for (int column = 0; column < m_table.columnCount(); ++column) {
         const QString caption = m_table.headerData(column, Qt::Horizontal).toString();
         const QPoint at = layout.headerAt(column, painter.fontMetrics().horizontalAdvance(caption));
@@ -130,7 +95,7 @@ void DocumentListPrintout::paintPageLineAndTitle(QPainter &painter, const Docume
     const QPoint lineAt = layout.pageLineAt(painter.fontMetrics().horizontalAdvance(line));
     drawAtTop(painter, lineAt, line);
     const QFont regular = painter.font();
-    painter.setFont(printFont(12, false));
+    painter.setFont(PrintFont::of(12));
     const int titleWidth = painter.fontMetrics().horizontalAdvance(kTitle);
     if (layout.titleDrawn(lineAt.x(), titleWidth))
         drawAtTop(painter, layout.titleAt(titleWidth), kTitle);

@@ -28,7 +28,6 @@ private:
     void paintFrame(QPainter &painter, const DocumentPrintLayout &layout, int page, int firstRow) const;
     void paintPageLineAndTitle(QPainter &painter, const DocumentPrintLayout &layout, int page) const;
     void paintRow(QPainter &painter, const DocumentPrintLayout &layout, int row) const;
-    QString runJob(PrintJob &job) const;
 
     const QAbstractItemModel &m_table;
     QList<int> m_widths;

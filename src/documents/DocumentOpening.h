@@ -2,10 +2,9 @@
 
 #include <QString>
 
-// Hands documents to the program the desktop associates with them, and says so when that fails.
+// Hands documents to the program the desktop associates with them.
 class DocumentOpening {
 public:
-    // Shows missingText as a warning when no file is at path.
-    static void openIfThere(const QString &path, const QString &missingText);
-    static void open(const QString &path);
+    // The error to show when the desktop did not take the document, empty when it did.
+    [[nodiscard]] static QString open(const QString &path);
 };

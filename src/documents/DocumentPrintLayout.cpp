@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr double kPaperWidthCm = 21.0;
-// Not 29.7: the vertical unit is the paper height divided by this.
-constexpr double kPaperHeightUnits = 28.215;
-
 // Right and bottom lie outside, as the edges of the next column and row begin there.
 QRect between(int left, int top, int right, int bottom)
 {
@@ -22,15 +18,14 @@ QRect between(int left, int top, int right, int bottom)
 DocumentPrintLayout::DocumentPrintLayout(const PageMetrics &page, const QList<int> &columnWidths, int lineHeight,
                                          qsizetype entries)
     : m_page(page)
-    , m_cmX((page.printableWidth + 2.0 * page.offsetLeft) / kPaperWidthCm)
-    , m_cmY((page.printableHeight + 2.0 * page.offsetTop) / kPaperHeightUnits)
-    , m_top(cmToY(2.5))
+    , m_units(page)
+    , m_top(m_units.vertical(2.5))
     , m_lineHeight(std::max(1, lineHeight))
     , m_entries(entries)
 {
     computeEdges(columnWidths);
     // However small the paper, every page holds at least one entry, so the page count stays finite.
-    m_rowsPerPage = std::max(1, qRound((page.printableHeight - 5 * m_cmY) / m_lineHeight));
+    m_rowsPerPage = std::max(1, qRound((page.printableHeight - 5 * m_units.cmY()) / m_lineHeight));
     m_pages = std::max<qsizetype>(1, (entries + m_rowsPerPage - 1) / m_rowsPerPage);
 }
 
@@ -38,23 +33,13 @@ DocumentPrintLayout::DocumentPrintLayout(const PageMetrics &page, const QList<in
 // last edge may land a pixel or two beside the right margin.
 void DocumentPrintLayout::computeEdges(const QList<int> &columnWidths)
 {
-    const int right = m_page.printableWidth - cmToX(0.1);
+    const int right = m_page.printableWidth - m_units.horizontal(0.1);
     const double sum = std::accumulate(columnWidths.cbegin(), columnWidths.cend(), 0.0);
     m_edges = {0};
     for (const int width : columnWidths) {
         const double share = sum > 0 ? width / sum : 1.0 / columnWidths.size();
         m_edges.append(m_edges.last() + qRound(share * right));
     }
-}
-
-int DocumentPrintLayout::cmToX(double cm) const
-{
-    return qRound(cm * m_cmX);
-}
-
-int DocumentPrintLayout::cmToY(double cm) const
-{
-    return qRound(cm * m_cmY);
 }
 
 int DocumentPrintLayout::pageOf(qsizetype entry) const
@@ -78,18 +63,18 @@ DocumentPrintLayout::Grid DocumentPrintLayout::gridOf(int page, qsizetype firstE
 QPoint DocumentPrintLayout::headerAt(int column, int textWidth) const
 {
     const int left = m_edges[column];
-    return {left + (m_edges[column + 1] - left) / 2 - textWidth / 2, m_top - cmToY(0.1)};
+    return {left + (m_edges[column + 1] - left) / 2 - textWidth / 2, m_top - m_units.vertical(0.1)};
 }
 
 QRect DocumentPrintLayout::headerClip(int column) const
 {
-    return columnClip(column, m_top - cmToY(0.1));
+    return columnClip(column, m_top - m_units.vertical(0.1));
 }
 
 QLine DocumentPrintLayout::rule() const
 {
-    const int y = m_top + m_lineHeight - cmToY(0.05);
-    return QLine(m_edges.first() - cmToX(0.1), y, m_edges.last() + cmToX(0.1), y);
+    const int y = m_top + m_lineHeight - m_units.vertical(0.05);
+    return QLine(m_edges.first() - m_units.horizontal(0.1), y, m_edges.last() + m_units.horizontal(0.1), y);
 }
 
 QString DocumentPrintLayout::pageLine(const QString &title, const QString &date, int page) const
@@ -99,17 +84,17 @@ QString DocumentPrintLayout::pageLine(const QString &title, const QString &date,
 
 QPoint DocumentPrintLayout::pageLineAt(int textWidth) const
 {
-    return {m_page.printableWidth - cmToX(1.5) - 2 * (textWidth / 2), cmToY(0.5)};
+    return {m_page.printableWidth - m_units.horizontal(1.5) - 2 * (textWidth / 2), m_units.vertical(0.5)};
 }
 
 bool DocumentPrintLayout::titleDrawn(int pageLineX, int titleWidth) const
 {
-    return pageLineX < (titleWidth + m_page.printableWidth) / 2 + cmToX(0.75);
+    return pageLineX < (titleWidth + m_page.printableWidth) / 2 + m_units.horizontal(0.75);
 }
 
 QPoint DocumentPrintLayout::titleAt(int titleWidth) const
 {
-    return {(m_page.printableWidth - titleWidth) / 2, cmToY(1.0)};
+    return {(m_page.printableWidth - titleWidth) / 2, m_units.vertical(1.0)};
 }
 
 QRect DocumentPrintLayout::cellClip(int column, int row) const
@@ -120,5 +105,6 @@ QRect DocumentPrintLayout::cellClip(int column, int row) const
 // One line high, the column less its inset on either side.
 QRect DocumentPrintLayout::columnClip(int column, int y) const
 {
-    return between(m_edges[column] + cmToX(0.1), y, m_edges[column + 1] - cmToX(0.1), y + m_lineHeight);
+    const int inset = m_units.horizontal(0.1);
+    return between(m_edges[column] + inset, y, m_edges[column + 1] - inset, y + m_lineHeight);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PageMetrics.h"
+#include "platform/PageUnits.h"
 
 #include <QList>
 #include <QLine>
@@ -14,8 +15,8 @@ public:
     // The column widths are those on screen; lineHeight is the height of a text line in the table font.
     DocumentPrintLayout(const PageMetrics &page, const QList<int> &columnWidths, int lineHeight, qsizetype entries);
 
-    double cmX() const { return m_cmX; }
-    double cmY() const { return m_cmY; }
+    double cmX() const { return m_units.cmX(); }
+    double cmY() const { return m_units.cmY(); }
     const QList<int> &edges() const { return m_edges; }
     int top() const { return m_top; }
     int lineHeight() const { return m_lineHeight; }
@@ -44,14 +45,11 @@ public:
     QRect cellClip(int column, int row) const;
 
 private:
-    int cmToX(double cm) const;
-    int cmToY(double cm) const;
     void computeEdges(const QList<int> &columnWidths);
     QRect columnClip(int column, int y) const;
 
     PageMetrics m_page;
-    double m_cmX;
-    double m_cmY;
+    PageUnits m_units;
     QList<int> m_edges;
     int m_top;
     int m_lineHeight;

@@ -103,7 +103,8 @@ QVariant DocumentTableModel::data(const QModelIndex &index, int role) const
 
 QVariant DocumentTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const kCaptions[] = {"", "Nr.", "Dateiname", "Dateidatum"};
+    static constexpr const char *kCaptions[] = {"", "Nr.", "Dateiname", "Dateidatum"};
+    static_assert(std::size(kCaptions) == ColumnCount);
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     return QString::fromLatin1(kCaptions[section]);

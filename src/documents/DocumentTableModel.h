@@ -24,7 +24,6 @@ public:
     // Every column sorts as text, so "10" comes before "2".
     void clickColumn(int column);
     int sortColumn() const { return m_sortColumn; }
-    Qt::SortOrder sortOrder() const { return m_sortOrder; }
     void sortBy(int column, Qt::SortOrder order);
 
     int rowCount(const QModelIndex &parent = {}) const override;

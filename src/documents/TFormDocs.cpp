@@ -6,6 +6,7 @@
 #include "documents/DocumentPath.h"
 #include "documents/TFormFInfo.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Help.h"
 #include "platform/Platform.h"
 #include "register/TFormFrage.h"
@@ -20,6 +21,7 @@
 namespace {
 
 constexpr int kColumnWidths[] = {10, 50, 400, 100};
+static_assert(std::size(kColumnWidths) == DocumentTableModel::ColumnCount);
 constexpr int kPanelWidth = 500;
 const QString kReminder = QStringLiteral("Reminder");
 
@@ -194,7 +196,7 @@ void TFormDocs::search()
 
 void TFormDocs::HelpKey()
 {
-    Platform::help().show(0);
+    FailureNotice::show(Platform::help().show(0));
 }
 
 void TFormDocs::ButtonPrintClick()

@@ -29,10 +29,11 @@ public:
     QString DatenPfad;   // the data folder, set by the opener
     QString PanelText;   // the list file's name, shown in the status bar
 
-    const DocumentTableModel &entries() const { return m_model; }
-    const QStringList &lines() const { return m_list.lines(); }
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
-public Q_SLOTS:
+private Q_SLOTS:
     void ButtonOpenClick();
     void ButtonSaveClick();
     void ButtonFindClick();
@@ -43,10 +44,6 @@ public Q_SLOTS:
     void ListDocsColumnClick(int column);
     void SearchOnKey();
     void HelpKey();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormShow();

@@ -4,6 +4,7 @@
 
 #include "documents/DocumentOpening.h"
 #include "documents/DocumentPath.h"
+#include "platform/FailureNotice.h"
 
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -54,8 +55,16 @@ void TFormFInfo::LabelLinkClick()
 {
     const bool ownWindow = ownViewer && DocumentPath::isExistingFile(m_link) && ownViewer(m_link);
     if (!ownWindow)
-        DocumentOpening::openIfThere(m_link, QStringLiteral("Datei nicht gefunden!"));
+        openOnDesktop();
     accept();
+}
+
+void TFormFInfo::openOnDesktop() const
+{
+    if (DocumentPath::isExistingFile(m_link))
+        FailureNotice::show(DocumentOpening::open(m_link));
+    else
+        FailureNotice::show(QStringLiteral("Datei nicht gefunden!"), Dialogs::NoticeKind::Warning);
 }
 
 bool TFormFInfo::eventFilter(QObject *watched, QEvent *event)

@@ -18,17 +18,17 @@ public:
 
     // Fills the labels for the document at path, shown in the list as shownName.
     void setDocument(const QString &path, const QString &shownName);
-    QString link() const { return m_link; }
     // Opens a document in one of our own windows when it can (true), else the desktop opens it.
     std::function<bool(const QString &path)> ownViewer;
-
-public Q_SLOTS:
-    void LabelLinkClick();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+private Q_SLOTS:
+    void LabelLinkClick();
+
 private:
+    void openOnDesktop() const;
     void showElided(const QString &labelName, const QString &text);
 
     std::unique_ptr<Ui::TFormFInfo> ui;

@@ -14,7 +14,7 @@ public:
     void printOnPaper() const;
 
 private:
-    QString run(PrintJob &job) const;
+    void paint(PrintJob &job) const;
 
     QString m_jobName;
     QString m_html;

@@ -25,7 +25,7 @@ public:
     void showInvoice(const EInvoice &invoice, bool offerTakeOver);
     void showTransfer(const EpcTransfer &transfer, bool offerTakeOver);
 
-public Q_SLOTS:
+private Q_SLOTS:
     void ButtonTakeOverClick();
     void ButtonPrintClick();
     void ButtonCloseClick();

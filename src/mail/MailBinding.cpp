@@ -2,6 +2,7 @@
 
 #include "mail/MailHandOff.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Platform.h"
 #include "register/RecordEditor.h"
 
@@ -18,8 +19,8 @@ MailBinding::MailBinding(RecordEditor &editor, const QString &mailProgram)
 
 void MailBinding::Mailsenden1Click()
 {
-    MailHandOff::send(m_mailProgram, m_editor.field(InvoiceLine::Email).text(),
-                      m_editor.field(InvoiceLine::ReNummer).text());
+    FailureNotice::show(MailHandOff::send(m_mailProgram, m_editor.field(InvoiceLine::Email).text(),
+                                          m_editor.field(InvoiceLine::ReNummer).text()));
 }
 
 // The text stays as typed and the focus goes on: saving is not blocked by the warning.

@@ -16,10 +16,12 @@ public:
 
 public Q_SLOTS:
     void Mailsenden1Click();
-    void EditEmailExit();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void EditEmailExit();
 
 private:
     RecordEditor &m_editor;

@@ -1,6 +1,5 @@
 #include "mail/MailHandOff.h"
 
-#include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "platform/TextTrim.h"
@@ -53,7 +52,7 @@ QString MailHandOff::mailtoLink(const QString &address, const QString &invoiceNu
     return percentEncodedLink(TextTrim::storedValue(address), kSubject + TextTrim::blankControls(invoiceNumber));
 }
 
-void MailHandOff::send(const QString &mailProgram, const QString &addressField, const QString &invoiceNumberField)
+QString MailHandOff::send(const QString &mailProgram, const QString &addressField, const QString &invoiceNumberField)
 {
     bool handedOver = false;
     if (isClient(mailProgram)) {
@@ -62,8 +61,7 @@ void MailHandOff::send(const QString &mailProgram, const QString &addressField, 
     } else {
         handedOver = Platform::shell().open(mailtoLink(addressField, invoiceNumberField));
     }
-    if (!handedOver)
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error, QStringLiteral("Errot open mail"));
+    return handedOver ? QString() : QStringLiteral("Errot open mail");
 }
 
 bool MailHandOff::isPlausibleAddress(const QString &addressField)

@@ -14,8 +14,9 @@ public:
     // "mailto:<address>?subject=Rechnung <number>", address trimmed, number as typed, both
     // percent-encoded in UTF-8.
     static QString mailtoLink(const QString &address, const QString &invoiceNumber);
-    // Hands the mail over and reports a failure; the field texts as they stand.
-    static void send(const QString &mailProgram, const QString &addressField, const QString &invoiceNumberField);
+    // Hands the mail over, the field texts as they stand; the error to show when it could not.
+    [[nodiscard]] static QString send(const QString &mailProgram, const QString &addressField,
+                                      const QString &invoiceNumberField);
     // Only the presence of an "@" is asked of a filled address.
     static bool isPlausibleAddress(const QString &addressField);
 };

@@ -4,6 +4,7 @@
 #include "payments/Iban.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Platform.h"
 #include "platform/TextTrim.h"
 #include "platform/WebAddress.h"
@@ -70,7 +71,7 @@ void CreditorBinding::pasteClipboardIntoName()
 
 void CreditorBinding::SpeedButton1Click()
 {
-    WebAddress::open(m_editor.field(InvoiceLine::Web).text());
+    FailureNotice::show(WebAddress::open(m_editor.field(InvoiceLine::Web).text()));
 }
 
 void CreditorBinding::EditIbanChange()

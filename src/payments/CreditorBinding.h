@@ -18,6 +18,8 @@ public Q_SLOTS:
     void ButtonCopyBClick();
     void ButtonPasteBClick();
     void SpeedButton1Click();
+
+private Q_SLOTS:
     void EditIbanChange();
 
 private:

@@ -32,15 +32,15 @@ public:
     // The payload as the encoder gets it.
     QString payloadText() const;
 
-public Q_SLOTS:
-    void Button1Click();
-
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void Button1Click();
 
 private:
     void FormShow();

@@ -1,6 +1,5 @@
 #include "platform/BrowserHelp.h"
 
-#include "platform/Dialogs.h"
 #include "platform/Places.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -29,21 +28,15 @@ QString address(const QString &page, int context)
     return url.toString(QUrl::FullyEncoded);
 }
 
-void reportFailure(const QString &text)
-{
-    Platform::dialogs().notice(Dialogs::NoticeKind::Error, text);
-}
-
 } // namespace
 
-void BrowserHelp::show(int context)
+QString BrowserHelp::show(int context)
 {
     const QString page = helpPage(Platform::places().programFolder());
-    if (page.isEmpty()) {
-        reportFailure(QStringLiteral("Die Hilfeseiten von zettmar sind nicht installiert."));
-        return;
-    }
+    if (page.isEmpty())
+        return QStringLiteral("Die Hilfeseiten von zettmar sind nicht installiert.");
     if (!Platform::shell().open(address(page, context)))
-        reportFailure(QStringLiteral("Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm "
-                                     "zum Anzeigen von Webseiten gefunden."));
+        return QStringLiteral("Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm "
+                              "zum Anzeigen von Webseiten gefunden.");
+    return {};
 }

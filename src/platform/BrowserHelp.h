@@ -5,5 +5,5 @@
 // Opens our help page in the browser at the anchor of the context, from the build tree or the install.
 class BrowserHelp final : public Help {
 public:
-    void show(int context) override;
+    [[nodiscard]] QString show(int context) override;
 };

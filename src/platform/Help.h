@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QString>
+
 // Our German help pages; a context number is an anchor on them.
 class Help {
 public:
     virtual ~Help() = default;
-    virtual void show(int context) = 0;
+    // Why the page could not be shown, in German; empty once it is.
+    [[nodiscard]] virtual QString show(int context) = 0;
 };

@@ -2,7 +2,6 @@
 
 #include "platform/TextTrim.h"
 
-#include <QLocale>
 #include <QStringList>
 
 namespace {
@@ -53,22 +52,4 @@ QDate Regional::readDate(const QString &text, const QDate &today)
         return {};
     const int fullYearValue = parts[2].size() == 2 ? fullYear(*year, today) : *year;
     return QDate(fullYearValue, *month, *day);
-}
-
-std::optional<double> Regional::readNumber(const QString &text)
-{
-    QString number = TextTrim::trimmed(text);
-    if (number.contains(QLatin1Char('.')))
-        return std::nullopt;
-    number.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = QLocale::c().toDouble(number, &ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
-
-QString Regional::formatAmount(double amount)
-{
-    return QString::number(amount, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
 }

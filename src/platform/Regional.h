@@ -14,6 +14,4 @@ public:
     // Day and month of one or two digits, a year of four digits or of two; a two-digit year goes to the
     // century that puts it within 50 years of today. Invalid when the text is no such date.
     static QDate readDate(const QString &text, const QDate &today);
-    static std::optional<double> readNumber(const QString &text);
-    static QString formatAmount(double amount);
 };

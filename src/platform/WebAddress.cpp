@@ -1,6 +1,5 @@
 #include "platform/WebAddress.h"
 
-#include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "platform/TextTrim.h"
@@ -15,12 +14,12 @@ QString WebAddress::forOpening(const QString &text)
     return QStringLiteral("https://") + address;
 }
 
-void WebAddress::open(const QString &text)
+QString WebAddress::open(const QString &text)
 {
     const QString address = forOpening(text);
-    if (!Platform::shell().open(address))
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error,
-                                   QStringLiteral("Die Adresse \"%1\" kann nicht geöffnet werden. Bitte prüfen "
-                                                  "Sie, ob ein Webbrowser eingerichtet ist.")
-                                       .arg(address));
+    if (Platform::shell().open(address))
+        return {};
+    return QStringLiteral("Die Adresse \"%1\" kann nicht geöffnet werden. Bitte prüfen Sie, ob ein Webbrowser "
+                          "eingerichtet ist.")
+        .arg(address);
 }

@@ -13,14 +13,16 @@
 
 namespace {
 
-constexpr std::array<const char16_t *, InvoiceListModel::kColumnCount> kCaptions = {
+constexpr const char16_t *kCaptions[] = {
     u"", u"Nr.", u"Artikel/Dienstleistung", u"Fälligkeit", u"RE-Nummer", u"Betrag   ", u"Gläubiger",
 };
+static_assert(std::size(kCaptions) == InvoiceListModel::kColumnCount);
 
 // The record fields shown from column "Artikel" on, in column order.
-constexpr std::array<InvoiceLine::Field, 5> kShownFields = {
+constexpr InvoiceLine::Field kShownFields[] = {
     InvoiceLine::Artikel, InvoiceLine::Ende, InvoiceLine::ReNummer, InvoiceLine::Preis, InvoiceLine::Name,
 };
+static_assert(std::size(kShownFields) == InvoiceListModel::kColumnCount - InvoiceListModel::Article);
 
 QString fieldOf(const QStringList &fields, InvoiceLine::Field field)
 {
@@ -81,7 +83,7 @@ void InvoiceListModel::build(Kind kind, const QDate &today)
             continue;
         Row row;
         row.number = kind == Kind::All ? i + 1 : i;
-        for (size_t f = 0; f < kShownFields.size(); ++f)
+        for (size_t f = 0; f < std::size(kShownFields); ++f)
             row.fields[f] = fieldOf(fields, kShownFields[f]);
         m_rows.push_back(std::move(row));
     }

@@ -51,7 +51,7 @@ public:
 private:
     struct Row {
         qsizetype number = 0;
-        std::array<QString, 5> fields; // Article to Creditor
+        std::array<QString, kColumnCount - Article> fields; // Article to Creditor
     };
 
     static bool qualifies(Kind kind, const QStringList &fields, const QDate &today);

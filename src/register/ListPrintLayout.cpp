@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double kPaperWidthCm = 21.0;
-constexpr double kPaperHeightCm = 28.215;
 constexpr double kTableLeftCm = 1.5;
 constexpr double kRightMarginCm = 1.5;
 constexpr double kHeaderTopCm = 2.5;
@@ -27,32 +25,21 @@ int rounded(double value)
 ListPrintLayout::ListPrintLayout(const PageMetrics &page, const QList<int> &screenWidths, int lineHeight,
                                  qsizetype rowCount)
     : m_page(page)
-    , m_cmX((page.printableWidth + 2.0 * page.offsetLeft) / kPaperWidthCm)
-    , m_cmY((page.printableHeight + 2.0 * page.offsetTop) / kPaperHeightCm)
+    , m_units(page)
     // A line of no height would never fill a page, and a page shorter than 5 cm none at all.
     , m_lineHeight(std::max(1, lineHeight))
-    , m_headerTop(vertical(kHeaderTopCm))
-    , m_rowsPerPage(std::max(1, rounded(double(page.printableHeight - vertical(kFreeHeightCm)) / m_lineHeight)))
+    , m_headerTop(m_units.vertical(kHeaderTopCm))
+    , m_rowsPerPage(std::max(1, rounded(double(page.printableHeight - m_units.vertical(kFreeHeightCm)) / m_lineHeight)))
     , m_pageCount(std::max<int>(1, int((rowCount + m_rowsPerPage - 1) / m_rowsPerPage)))
     , m_rowCount(rowCount)
 {
-    m_x.append(horizontal(kTableLeftCm));
-    const int tableWidth = page.printableWidth - horizontal(kTableLeftCm) - m_x[0];
+    m_x.append(m_units.horizontal(kTableLeftCm));
+    const int tableWidth = page.printableWidth - m_units.horizontal(kTableLeftCm) - m_x[0];
     double sum = 0;
     for (const int width : screenWidths)
         sum += width;
     for (const int width : screenWidths)
         m_x.append(m_x.last() + (sum > 0 ? rounded(width / sum * tableWidth) : 0));
-}
-
-int ListPrintLayout::horizontal(double cm) const
-{
-    return rounded(cm * m_cmX);
-}
-
-int ListPrintLayout::vertical(double cm) const
-{
-    return rounded(cm * m_cmY);
 }
 
 int ListPrintLayout::pageOfRow(qsizetype row) const
@@ -87,18 +74,18 @@ ListPrintLayout::Rules ListPrintLayout::rulesOfPage(int page) const
 
 QLine ListPrintLayout::headerRule() const
 {
-    const int y = m_headerTop + m_lineHeight - vertical(kRuleLiftCm);
-    return QLine(m_x.first() - horizontal(kInsetCm), y, m_x.last() + horizontal(kInsetCm), y);
+    const int y = m_headerTop + m_lineHeight - m_units.vertical(kRuleLiftCm);
+    return QLine(m_x.first() - m_units.horizontal(kInsetCm), y, m_x.last() + m_units.horizontal(kInsetCm), y);
 }
 
 int ListPrintLayout::captionTop() const
 {
-    return m_headerTop - vertical(kInsetCm);
+    return m_headerTop - m_units.vertical(kInsetCm);
 }
 
 QRect ListPrintLayout::cellRect(int column, int top) const
 {
-    const int inset = horizontal(kInsetCm);
+    const int inset = m_units.horizontal(kInsetCm);
     return QRect(QPoint(m_x[column] + inset, top), QPoint(m_x[column + 1] - inset - 1, top + m_lineHeight - 1));
 }
 
@@ -109,8 +96,8 @@ int ListPrintLayout::rowTop(qsizetype row) const
 
 QRect ListPrintLayout::pageLineRect(int textWidth, int textHeight) const
 {
-    const int right = m_page.printableWidth - horizontal(kRightMarginCm);
-    return QRect(right - 2 * (textWidth / 2), vertical(kPageLineTopCm), textWidth, textHeight);
+    const int right = m_page.printableWidth - m_units.horizontal(kRightMarginCm);
+    return QRect(right - 2 * (textWidth / 2), m_units.vertical(kPageLineTopCm), textWidth, textHeight);
 }
 
 QString ListPrintLayout::pageLine(const QDate &today, int page, int pageCount)

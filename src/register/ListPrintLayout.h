@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PageMetrics.h"
+#include "platform/PageUnits.h"
 
 #include <QDate>
 #include <QLine>
@@ -8,9 +9,8 @@
 #include <QRect>
 #include <QString>
 
-// Where everything of a printed list lies, in device pixels from the printable area's top left corner.
-// A horizontal centimetre is the paper width / 21, a vertical one the paper height / 28.215; columns
-// keep the proportions of their widths on screen.
+// Where everything of a printed list lies, in device pixels from the printable area's top left corner,
+// measured in PageUnits; columns keep the proportions of their widths on screen.
 class ListPrintLayout {
 public:
     struct Rules {
@@ -22,17 +22,14 @@ public:
     // lineHeight: the height of a line of the table font on the printer.
     ListPrintLayout(const PageMetrics &page, const QList<int> &screenWidths, int lineHeight, qsizetype rowCount);
 
-    double cmX() const { return m_cmX; }
-    double cmY() const { return m_cmY; }
-    int horizontal(double cm) const;
-    int vertical(double cm) const;
+    double cmX() const { return m_units.cmX(); }
+    double cmY() const { return m_units.cmY(); }
 
     // X[0] to X[n]: the left edge of the table, then the right edge of each column.
     const QList<int> &boundaries() const { return m_x; }
     int lineHeight() const { return m_lineHeight; }
     int rowsPerPage() const { return m_rowsPerPage; }
     int pageCount() const { return m_pageCount; }
-    int headerTop() const { return m_headerTop; }
 
     // Pages count from 1; a row's line on its page from 1 to rowsPerPage().
     int pageOfRow(qsizetype row) const;
@@ -51,8 +48,7 @@ public:
 
 private:
     PageMetrics m_page;
-    double m_cmX;
-    double m_cmY;
+    PageUnits m_units;
     QList<int> m_x;
     int m_lineHeight;
     int m_headerTop;

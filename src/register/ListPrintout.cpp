@@ -1,8 +1,9 @@
 #include "register/ListPrintout.h"
 
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "platform/PrintFont.h"
+#include "platform/PrintRun.h"
 #include "platform/Printing.h"
 #include "register/ListPrintLayout.h"
 
@@ -12,16 +13,9 @@
 
 namespace {
 
-QFont printFont(int pointSize, bool bold)
-{
-    QFont font(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}, pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 const QFont &tableFont()
 {
-    static const QFont font = printFont(10, false);
+    static const QFont font = PrintFont::of(10);
     return font;
 }
 
@@ -45,16 +39,7 @@ ListPrintout::ListPrintout(const QAbstractItemModel &table, const QList<int> &wi
 
 void ListPrintout::print(const QString &jobName) const
 {
-    Printing::Start start = Platform::printing().choosePrinter({jobName, 1, Printing::Orientation::Portrait});
-    if (start.cancelled())
-        return;
-    QString failure = start.failure;
-    if (start.job) {
-        paint(*start.job);
-        failure = start.job->finish();
-    }
-    if (!failure.isEmpty())
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error, failure);
+    PrintRun::onPaper(jobName, [this](PrintJob &job) { paint(job); });
 }
 
 void ListPrintout::paint(PrintJob &job) const
@@ -80,7 +65,7 @@ void ListPrintout::paintFrame(QPainter &painter, const ListPrintLayout &layout, 
     const ListPrintLayout::Rules rules = layout.rulesOfPage(page);
     for (const int x : rules.xs)
         painter.drawLine(x, rules.top, x, rules.bottom);
-    painter.setFont(printFont(10, true));
+    painter.setFont(PrintFont::of(10, true));
     const QList<int> &x = layout.boundaries();
     for (int column = 0; column < m_table.columnCount(); ++column) {
         const QString caption = m_table.headerData(column, Qt::Horizontal).toString();
@@ -95,7 +80,7 @@ void ListPrintout::paintFrame(QPainter &painter, const ListPrintLayout &layout, 
 
 void ListPrintout::paintPageLine(QPainter &painter, const ListPrintLayout &layout, int page) const
 {
-    painter.setFont(printFont(8, false));
+    painter.setFont(PrintFont::of(8));
     const QString text = ListPrintLayout::pageLine(Platform::clock().today(), page, layout.pageCount());
     const QFontMetrics metrics = painter.fontMetrics();
     const QRect rect = layout.pageLineRect(metrics.horizontalAdvance(text), metrics.height());

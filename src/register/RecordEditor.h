@@ -62,11 +62,13 @@ public Q_SLOTS:
     void ButtonClearClick();
     void ToolButtonDelClick();
     void ButtonUpDownClick();
-    void EditReDatumEnter();
-    void EditFristExit();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void EditReDatumEnter();
+    void EditFristExit();
 
 private:
     void show(const QString &line);

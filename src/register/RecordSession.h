@@ -60,8 +60,7 @@ public:
     Result store(const QStringList &fields);
     // Removes the current record and goes back to the first.
     Result removeCurrent();
-    // The store and delete of a file that was not read whole are refused: writing would lose its rest.
-    bool isWriteProtected() const { return m_readFailed; }
+    // Both store and removeCurrent refuse a file that was not read whole: writing would lose its rest.
 
 Q_SIGNALS:
     void listChanged();

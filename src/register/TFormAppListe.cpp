@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Help.h"
 #include "platform/Platform.h"
 #include "register/ListPrintout.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int kHelpContext = 60;
 constexpr int kColumnWidths[] = {5, 35, 190, 100, 100, 80, 200};
+static_assert(std::size(kColumnWidths) == InvoiceListModel::kColumnCount);
 const QSize kShownSize(730, 500);
 constexpr int kToolBarMiddleOffset = 70;
 constexpr int kToolButtonStep = 32;
@@ -40,7 +42,7 @@ TFormAppListe::TFormAppListe(const RecordSession &session, TFormFrage &prompt, Q
     connect(ui->ButtonClose, &QToolButton::clicked, this, &TFormAppListe::ButtonCloseClick);
     connect(ui->MyList, &QTreeView::doubleClicked, this, &TFormAppListe::ToolButton1Click);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [] { Platform::help().show(kHelpContext); });
+    connect(help, &QShortcut::activated, this, [] { FailureNotice::show(Platform::help().show(kHelpContext)); });
 }
 
 TFormAppListe::~TFormAppListe() = default;

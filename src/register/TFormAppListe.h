@@ -26,24 +26,23 @@ public:
     int SatzNr = -1;     // "Nr." of the row taken over, -1 when none was
     QString SuchBegriff; // the term of the last search in the list
 
-    InvoiceListModel &model() { return m_model; }
     // Builds the list and shows it, or tells that there is nothing due. Returns the record to show when
     // a row was taken over.
     std::optional<qsizetype> showList(InvoiceListModel::Kind kind);
     // The column widths as they are on screen.
     QList<int> columnWidths() const;
 
-public Q_SLOTS:
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private Q_SLOTS:
     void ToolButton1Click();
     void ToolButton2Click();
     void ToolButton4Click();
     void ButtonCloseClick();
     void MyListColumnClick(int column);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    bool event(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormShow();

@@ -20,14 +20,14 @@ public:
     // Shows the prompt modally and returns SuchString.
     QString ask();
 
-public Q_SLOTS:
-    void ButtonSaveClick();
-    void ButtonCancelClick();
-
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void reject() override;
+
+private Q_SLOTS:
+    void ButtonSaveClick();
+    void ButtonCancelClick();
 
 private:
     void FormShow();

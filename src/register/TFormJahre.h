@@ -23,14 +23,14 @@ public:
     // Shows the years modally and returns SelJahr.
     QString choose(const QStringList &years);
 
-public Q_SLOTS:
-    void Button1Click();
-    void Button2Click();
-
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void reject() override;
+
+private Q_SLOTS:
+    void Button1Click();
+    void Button2Click();
 
 private:
     std::unique_ptr<Ui::TFormJahre> ui;

@@ -1,31 +1,27 @@
 #include "settings/MainSettings.h"
 
-#include "platform/Dialogs.h"
-#include "platform/Platform.h"
 #include "settings/SettingsFile.h"
 
-bool MainSettings::load(const QString &path)
+MainSettings::LoadFailure MainSettings::load(const QString &path)
 {
     const SettingsFile file(path);
     if (!file.exists())
-        return true;
+        return {};
     const SettingsFile::Loaded loaded = file.loadForMainWindow();
-    if (!loaded.readError.isEmpty()) {
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error,
-                                   QStringLiteral("Die Einstellungen \"%1\" können nicht gelesen werden. %2")
-                                       .arg(path, loaded.readError));
-        return false;
-    }
+    if (!loaded.readError.isEmpty())
+        return {QStringLiteral("Die Einstellungen \"%1\" können nicht gelesen werden. %2").arg(path, loaded.readError),
+                QString()};
     m_values = loaded.lines;
     if (!loaded.encipherError.isEmpty())
-        Platform::dialogs().plainMessage(QStringLiteral("Fehler beim Laden der INI Datei!"));
-    return true;
+        return {QString(), QStringLiteral("Fehler beim Laden der INI Datei!")};
+    return {};
 }
 
-void MainSettings::save(const QString &path) const
+QString MainSettings::save(const QString &path) const
 {
     if (!SettingsFile(path).saveForMainWindow(m_values).isEmpty())
-        Platform::dialogs().plainMessage(QStringLiteral("Fehler INI Datei speeichern!"));
+        return QStringLiteral("Fehler INI Datei speeichern!");
+    return {};
 }
 
 QString MainSettings::value(SettingsLine line) const

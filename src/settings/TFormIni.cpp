@@ -2,9 +2,9 @@
 
 #include "ui_TFormIni.h"
 
-#include "backup/TFormBackup.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Platform.h"
 #include "platform/PointerSynth.h"
 #include "platform/TextTrim.h"
@@ -64,6 +64,7 @@ TFormIni::TFormIni(const QWidget &mainWindow)
     ui->setupUi(this);
     setFixedSize(size());
     TimerMaus = new QTimer(this);
+    TimerMaus->setObjectName(QStringLiteral("TimerMaus"));
     TimerMaus->setInterval(kTimerMausInterval);
     connect(TimerMaus, &QTimer::timeout, this, &TFormIni::TimerMausTimer);
     connect(ui->ButtonSave, &QPushButton::clicked, this, &TFormIni::ButtonSaveClick);
@@ -208,7 +209,7 @@ void TFormIni::ButtonUrlClick()
 {
     const QString address = TextTrim::trimmed(ui->EditLogin->text());
     if (!address.isEmpty())
-        WebAddress::open(address);
+        FailureNotice::show(WebAddress::open(address));
 }
 
 // The backup window keeps its history beside the settings file, in the data folder; the destination
@@ -218,11 +219,7 @@ void TFormIni::ButtonBakClick()
     const QString folder = TextTrim::trimmed(ui->EditData->text());
     if (folder.isEmpty())
         return;
-    FormBackup->IniPath = folder;
-    FormBackup->DataPfad = folder;
-    FormBackup->BackupDir = LastRestore;
-    Platform::dialogs().exec(*FormBackup);
-    LastRestore = FormBackup->BackupDir;
+    LastRestore = openBackup(folder, LastRestore);
     save();
 }
 

@@ -2,11 +2,11 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QLineEdit;
 class QTimer;
-class TFormBackup;
 
 namespace Ui {
 class TFormIni;
@@ -29,11 +29,16 @@ public:
     int FTop = 0;        // the main window's top and left, for the placement
     int FLeft = 0;
     bool Abbruch = false; // true when left by "Schliessen"
-    TFormBackup *FormBackup = nullptr; // opened by ButtonBak, set once it exists
+    // Opened by ButtonBak on the data folder with the last destination; gives the destination the
+    // backup window was left with.
+    std::function<QString(const QString &dataFolder, const QString &destination)> openBackup;
 
-    QTimer &timerMaus() const { return *TimerMaus; }
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
-public Q_SLOTS:
+private Q_SLOTS:
     void ButtonSaveClick();
     void ButtonCloseClick();
     void ButtonPassClick();
@@ -42,11 +47,6 @@ public Q_SLOTS:
     void ButonUserClick();
     void SpeedButton1Click();
     void TimerMausTimer();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void FormShow();

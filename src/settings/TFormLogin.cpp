@@ -3,6 +3,7 @@
 #include "ui_TFormLogin.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
 #include "platform/Help.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
@@ -96,7 +97,7 @@ void TFormLogin::FormShow()
 bool TFormLogin::FormKeyDown(const QKeyEvent &key)
 {
     if (key.key() == Qt::Key_F1) {
-        Platform::help().show(kHelpContext);
+        FailureNotice::show(Platform::help().show(kHelpContext));
         return true;
     }
     if (key.key() == Qt::Key_Escape) {

@@ -22,16 +22,16 @@ public:
     bool LoginOk = false;  // true only after a correct entry
     int FailCount = 0;     // wrong entries in this showing
 
-public Q_SLOTS:
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void ButtonMaskClick();
-    void Edit1Change();
-
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void ButtonMaskClick();
+    void Edit1Change();
 
 private:
     void FormShow();

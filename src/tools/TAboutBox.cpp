@@ -2,6 +2,7 @@
 
 #include "ui_TAboutBox.h"
 
+#include "platform/FailureNotice.h"
 #include "platform/WebAddress.h"
 #include "platform/WindowBackground.h"
 
@@ -47,7 +48,7 @@ void TAboutBox::SpeedButton1Click()
 
 void TAboutBox::Label5Click()
 {
-    WebAddress::open(ui->Label5->text());
+    FailureNotice::show(WebAddress::open(ui->Label5->text()));
     accept();
 }
 

@@ -18,13 +18,13 @@ public:
 
     void setRelease(const QString &release);
 
-public Q_SLOTS:
-    void SpeedButton1Click();
-    void Label5Click();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void SpeedButton1Click();
+    void Label5Click();
 
 private:
     std::unique_ptr<Ui::TAboutBox> ui;

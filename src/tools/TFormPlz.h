@@ -25,13 +25,13 @@ public:
     QString SuchPlz;  // the search term, set by the opener
     QString DataPath; // the data folder, set by the opener before each opening
 
-public Q_SLOTS:
-    void FormActivate();
-    void Memo1DblClick(qsizetype entry);
-
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void FormActivate();
+    void Memo1DblClick(qsizetype entry);
 
 private:
     void FormShow();

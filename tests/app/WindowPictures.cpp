@@ -16,11 +16,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 namespace {
 
@@ -113,11 +115,12 @@ int main(int argc, char *argv[])
     listSession.setPath(doubles.places.putFile(QStringLiteral("2023rech.csv"), listYear));
     listSession.load();
     TFormAppListe list(listSession, prompt);
-    list.model().build(InvoiceListModel::Kind::All, doubles.clock.today());
-    list.show();
-    list.MyListColumnClick(InvoiceListModel::DueDate);
-    QTest::qWait(50);
-    list.grab().save(folder + QStringLiteral("/invoice-list.png"));
+    doubles.dialogs.windowHandlers.enqueue([&list, &folder](QDialog &) {
+        list.findChild<QTreeView *>(QStringLiteral("MyList"))->header()->sectionClicked(InvoiceListModel::DueDate);
+        QTest::qWait(50);
+        list.grab().save(folder + QStringLiteral("/invoice-list.png"));
+    });
+    list.showList(InvoiceListModel::Kind::All);
 
     const QString documents = doubles.places.root() + QStringLiteral("/Belege/");
     QDir().mkpath(documents);

@@ -5,6 +5,7 @@
 #include "register/RecordEditor.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -317,7 +318,7 @@ void TestEInvoiceWindows::documentsWindowShowsEInvoices()
     if (ownWindow)
         app.doubles.dialogs.windowHandlers.enqueue(
             [&takeOverShown](QDialog &window) { takeOverShown = button(window, "ButtonTakeOver").isVisible(); });
-    information->LabelLinkClick();
+    QTest::mouseClick(information->findChild<QLabel *>(u"LabelLink"_s), Qt::LeftButton);
     QCOMPARE(app.doubles.shell.calls, ownWindow ? QStringList() : QStringList{u"open "_s + path});
     if (ownWindow)
         QVERIFY(!takeOverShown);

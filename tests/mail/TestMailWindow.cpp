@@ -32,6 +32,7 @@ void TestMailWindow::handsOverUnsavedFieldsFromButtonAndMenu()
         QStringLiteral("start /usr/bin/thunderbird [-compose] [to=info@stadtwerke.de,subject=Rechnung R-17]");
     QCOMPARE(app.doubles.shell.calls, (QStringList{call, call}));
     QCOMPARE(app.doubles.dialogs.texts(), QStringList{QStringLiteral("Errot open mail")});
+    QCOMPARE(app.doubles.dialogs.log[0].kind, QStringLiteral("error"));
 }
 
 void TestMailWindow::warnsWhenLeavingImplausibleAddress_data()

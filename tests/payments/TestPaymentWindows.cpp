@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -350,7 +351,7 @@ void TestPaymentWindows::saysSoWhenThePayloadFitsNoSymbol()
     form.Payment = {QStringLiteral("BYLADEM1001"), QString(3000, u'F'), QStringLiteral("DE02120300000000202051"),
                     QStringLiteral("1"), QStringLiteral("R"), QString()};
     form.show();
-    form.Button1Click();
+    form.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
     QVERIFY(form.QRCodeBitmap.isNull());
     const QImage box = form.findChild<QWidget *>(QStringLiteral("PaintBox1"))->grab().toImage();
     QVERIFY(box.pixelColor(0, 0) == Qt::white);

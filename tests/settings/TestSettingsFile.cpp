@@ -4,6 +4,7 @@
 #include "settings/MainSettings.h"
 #include "settings/SettingsCipher.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsReport.h"
 
 #include <QDir>
 #include <QTest>
@@ -195,7 +196,7 @@ void TestSettingsFile::mainWindowTrimsOnlyLastThreeLines()
         "zettmar.ini", tenLinesOf({" r1 ", " r2", "r3 ", "  Konto  ", " url ", " user ", " pw ", "\t/backup  ",
                                    " r9 ", "  geheim\t"}));
     MainSettings settings;
-    settings.load(path);
+    SettingsReport::load(settings, path);
     QCOMPARE(valuesOf(settings), (QStringList{" r1 ", " r2", "r3 ", "  Konto  ", " url ", " user ", " pw ",
                                               "/backup", "r9", "geheim"}));
     QVERIFY(platform.dialogs.log.isEmpty());
@@ -206,15 +207,15 @@ void TestSettingsFile::shortFileReadsAsTenLines()
     PlatformDoubles platform;
     const QString path = platform.places.putFile("zettmar.ini", "a\nb\rc");
     MainSettings settings;
-    settings.load(path);
+    SettingsReport::load(settings, path);
     QCOMPARE(valuesOf(settings), tenValues({"a", "b", "c"}));
     // Enciphered in the written layout, so the next load knows it for enciphered.
     QCOMPARE(platform.places.fileBytes("zettmar.ini"), SettingsCipher::encipher(tenLinesOf({"a", "b", "c"})));
     MainSettings again;
-    again.load(path);
+    SettingsReport::load(again, path);
     QCOMPARE(valuesOf(again), tenValues({"a", "b", "c"}));
 
-    settings.save(path);
+    SettingsReport::save(settings, path);
     QCOMPARE(SettingsCipher::decipher(platform.places.fileBytes("zettmar.ini")), tenLinesOf({"a", "b", "c"}));
 }
 
@@ -225,7 +226,7 @@ void TestSettingsFile::plainFileWithoutLastBreakKeepsItsPassword()
     const QString path = platform.places.putFile("zettmar.ini", QByteArray("\r\n").repeated(9) + "pw");
     for (int start = 0; start < 3; ++start) {
         MainSettings settings;
-        settings.load(path);
+        SettingsReport::load(settings, path);
         QCOMPARE(settings.value(SettingsLine::ProgramPassword), QString("pw"));
     }
 }
@@ -237,7 +238,7 @@ void TestSettingsFile::plainFileWithManyUmlautsReadsAsPlain()
     QVERIFY(EnciphermentTest::saysEnciphered(Windows1252::decode(plain.constData(), plain.size())));
     const QString path = platform.places.putFile("zettmar.ini", plain);
     MainSettings settings;
-    settings.load(path);
+    SettingsReport::load(settings, path);
     QCOMPARE(settings.value(SettingsLine::AccountHolder), QString("ÄÖÜ äöüß"));
     QCOMPARE(platform.places.fileBytes("zettmar.ini"), SettingsCipher::encipher(plain));
 }
@@ -258,18 +259,18 @@ void TestSettingsFile::noPlainSettingsReachTheDisk()
     };
 
     MainSettings settings;
-    settings.load(path);
+    SettingsReport::load(settings, path);
     expectOnlyEnciphered("first load of a hand-written file");
-    settings.load(path);
+    SettingsReport::load(settings, path);
     expectOnlyEnciphered("second load");
-    settings.save(path);
+    SettingsReport::save(settings, path);
     expectOnlyEnciphered("save");
     QCOMPARE(settings.value(SettingsLine::ProgramPassword), QString("Programmgeheim"));
     QVERIFY(platform.dialogs.log.isEmpty());
 
     const QString unwritable = platform.places.putFile(unwritableName(), enciphered);
-    settings.load(unwritable);
-    settings.save(unwritable);
+    SettingsReport::load(settings, unwritable);
+    SettingsReport::save(settings, unwritable);
     QCOMPARE(platform.places.fileBytes(unwritableName()), enciphered);
     QCOMPARE(platform.dialogs.texts(), QStringList{"Fehler INI Datei speeichern!"});
 }
@@ -278,14 +279,14 @@ void TestSettingsFile::missingFileKeepsValuesAndCreatesNothing()
 {
     PlatformDoubles platform;
     MainSettings settings;
-    settings.load(platform.places.dataFolder() + "zettmar.ini");
+    SettingsReport::load(settings, platform.places.dataFolder() + "zettmar.ini");
     QCOMPARE(valuesOf(settings), tenValues({}));
     QVERIFY(!QDir(platform.places.dataFolder()).exists());
 
     const QString path = platform.places.putFile("zettmar.ini", tenLinesOf({"", "", "", "Konto"}));
-    settings.load(path);
+    SettingsReport::load(settings, path);
     QFile::remove(path);
-    settings.load(path);
+    SettingsReport::load(settings, path);
     QCOMPARE(settings.value(SettingsLine::AccountHolder), QString("Konto"));
     QVERIFY(!QFile::exists(path));
     QVERIFY(platform.dialogs.log.isEmpty());
@@ -296,11 +297,11 @@ void TestSettingsFile::unreadableFileIsReportedAndValuesStay()
     PlatformDoubles platform;
     const QString path = platform.places.putFile("zettmar.ini", tenLinesOf({"", "", "", "Konto"}));
     MainSettings settings;
-    settings.load(path);
+    SettingsReport::load(settings, path);
     QFile::remove(path);
     QDir().mkpath(path);
 
-    QVERIFY(!settings.load(path));
+    QVERIFY(!SettingsReport::load(settings, path));
     QCOMPARE(settings.value(SettingsLine::AccountHolder), QString("Konto"));
     QCOMPARE(platform.dialogs.log.size(), 1);
     QCOMPARE(platform.dialogs.log[0].kind, QString("error"));
@@ -313,11 +314,11 @@ void TestSettingsFile::unwritableFileIsReportedAndValuesStay()
     const QByteArray plain = tenLinesOf({"", "", "", "Konto", "", "", "", "", "", "geheim"});
     const QString path = platform.places.putFile(unwritableName(), plain);
     MainSettings settings;
-    settings.load(path);
+    SettingsReport::load(settings, path);
     QCOMPARE(settings.value(SettingsLine::ProgramPassword), QString("geheim"));
     QCOMPARE(platform.places.fileBytes(unwritableName()), plain);
 
-    settings.save(path);
+    SettingsReport::save(settings, path);
     QCOMPARE(settings.value(SettingsLine::ProgramPassword), QString("geheim"));
     QCOMPARE(platform.places.fileBytes(unwritableName()), plain);
 

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void abbruchTellsHowTheWindowWasLeft();
     void passwordMaskButtonNamesTheNextState();
     void backupButtonWithoutDataFolderDoesNothing();
+    void backupButtonStoresTheDestinationLeftWith();
     void opensTheLoginAddress_data();
     void opensTheLoginAddress();
     void isPlacedBelowTheMainWindowWithinTheScreen();
@@ -66,6 +67,7 @@ private:
     QByteArray plainFile() const;
     void armWithScript(const QList<bool> &states);
     void tickWhileArmed(int ticks);
+    QTimer &timerMaus() const;
 
     std::unique_ptr<WindowDoubles> m_doubles;
     std::unique_ptr<QWidget> m_main;
@@ -269,6 +271,21 @@ void TestSettingsWindow::backupButtonWithoutDataFolderDoesNothing()
     QVERIFY(!QFile::exists("zettmar.ini"));
 }
 
+void TestSettingsWindow::backupButtonStoresTheDestinationLeftWith()
+{
+    m_doubles->places.putFile("zettmar.ini", SettingsCipher::encipher(tenLinesOf(kStored)));
+    QStringList handed;
+    m_window->openBackup = [&](const QString &dataFolder, const QString &destination) {
+        handed = {dataFolder, destination};
+        return QString("/media/neu/");
+    };
+    show([&] { click("ButtonBak"); });
+    QCOMPARE(handed, (QStringList{m_doubles->places.dataFolder(), "/media/backup/"}));
+    QCOMPARE(m_window->LastRestore, QString("/media/neu/"));
+    QCOMPARE(plainFile(), tenLinesOf({"r1", "r2", "", "Konto", "bank.example/login", "kunde7", "pw-bank",
+                                      "/media/neu/", "r9", "geheim"}));
+}
+
 void TestSettingsWindow::opensTheLoginAddress_data()
 {
     QTest::addColumn<QString>("typed");
@@ -316,8 +333,13 @@ void TestSettingsWindow::armWithScript(const QList<bool> &states)
 // The timer's ticks, taken one by one so the test decides what the button does in between.
 void TestSettingsWindow::tickWhileArmed(int ticks)
 {
-    for (int i = 0; i < ticks && m_window->timerMaus().isActive(); ++i)
-        m_window->TimerMausTimer();
+    for (int i = 0; i < ticks && timerMaus().isActive(); ++i)
+        QVERIFY(QMetaObject::invokeMethod(&timerMaus(), "timeout"));
+}
+
+QTimer &TestSettingsWindow::timerMaus() const
+{
+    return *m_window->findChild<QTimer *>(QStringLiteral("TimerMaus"));
 }
 
 void TestSettingsWindow::pastesAtTheNextPress_data()
@@ -344,12 +366,12 @@ void TestSettingsWindow::pastesAtTheNextPress()
         field("EditUser").setText(" kunde7");
         field("EditPass").setText("pw-bank ");
         click(qPrintable(button));
-        QVERIFY(m_window->timerMaus().isActive());
-        QCOMPARE(m_window->timerMaus().interval(), 100);
+        QVERIFY(timerMaus().isActive());
+        QCOMPARE(timerMaus().interval(), 100);
         armWithScript(buttonStates);
         tickWhileArmed(10);
         QCOMPARE(m_doubles->pointer.events, events);
-        QCOMPARE(m_window->timerMaus().isActive(), stillArmed);
+        QCOMPARE(timerMaus().isActive(), stillArmed);
     });
     QCOMPARE(m_doubles->clipboard.content, button == "ButonUser" ? QString(" kunde7") : QString("pw-bank "));
 }
@@ -365,7 +387,7 @@ void TestSettingsWindow::pasteCanBeArmedAgain()
         click("SpeedButton1");
         tickWhileArmed(1);
         QCOMPARE(m_doubles->pointer.events.size(), 14);
-        QVERIFY(!m_window->timerMaus().isActive());
+        QVERIFY(!timerMaus().isActive());
     });
 }
 
@@ -375,7 +397,7 @@ void TestSettingsWindow::closingDisarmsThePaste()
         click("SpeedButton1");
         click("ButtonClose");
     });
-    QVERIFY(!m_window->timerMaus().isActive());
+    QVERIFY(!timerMaus().isActive());
     QVERIFY(m_doubles->pointer.events.isEmpty());
 }
 
@@ -385,7 +407,7 @@ void TestSettingsWindow::onlyCopiesWhereNothingCanBeSynthesised()
     show([&] {
         field("EditPass").setText("pw-bank");
         click("SpeedButton1");
-        QVERIFY(!m_window->timerMaus().isActive());
+        QVERIFY(!timerMaus().isActive());
     });
     QCOMPARE(m_doubles->clipboard.content, QString("pw-bank"));
 }

@@ -60,7 +60,11 @@ public:
 class RecordingHelp final : public Help {
 public:
     QList<int> contexts;
-    void show(int context) override { contexts.append(context); }
+    QString show(int context) override
+    {
+        contexts.append(context);
+        return {};
+    }
 };
 
 class MemoryClipboard final : public Clipboard {
