@@ -27,13 +27,15 @@ QByteArray yearFile(int year)
     QRandomGenerator dice{quint32(year)};
     for (int i = 0; bytes.size() < kYearFileBytes; ++i) {
         bytes += "Rechnung " + QByteArray::number(i) + ";" + QByteArray::number(dice.bounded(1, 29)) + ".0"
-               + QByteArray::number(dice.bounded(1, 10)) + "." + QByteArray::number(year) + ";"
-               + QByteArray::number(dice.bounded(100000) / 100.0, 'f', 2) + ";14;;R-"
-               + QByteArray::number(dice.bounded(1000000)) + ";Leistung " + QByteArray::number(dice.bounded(500))
-               + ";Firma " + QByteArray::number(dice.bounded(300)) + ";post@firma" + QByteArray::number(dice.bounded(300))
-               + ".de;www.firma.de;80331;M\xFCnchen;Hauptstra\xDF" "e " + QByteArray::number(dice.bounded(200))
-               + ";DE;089 " + QByteArray::number(dice.bounded(10000000)) + ";;DE02 1203 0000 0000 2020 51;BYLADEM1001;K-"
-               + QByteArray::number(i) + ";;" + (dice.bounded(2) ? "Offen" : "Bezahlt") + "\r\n";
+            + QByteArray::number(dice.bounded(1, 10)) + "." + QByteArray::number(year) + ";"
+            + QByteArray::number(dice.bounded(100000) / 100.0, 'f', 2) + ";14;;R-"
+            + QByteArray::number(dice.bounded(1000000)) + ";Leistung " + QByteArray::number(dice.bounded(500))
+            + ";Firma " + QByteArray::number(dice.bounded(300)) + ";post@firma" + QByteArray::number(dice.bounded(300))
+            + ".de;www.firma.de;80331;M\xFCnchen;Hauptstra\xDF"
+              "e "
+            + QByteArray::number(dice.bounded(200)) + ";DE;089 " + QByteArray::number(dice.bounded(10000000))
+            + ";;DE02 1203 0000 0000 2020 51;BYLADEM1001;K-" + QByteArray::number(i) + ";;"
+            + (dice.bounded(2) ? "Offen" : "Bezahlt") + "\r\n";
     }
     bytes.truncate(kYearFileBytes);
     return bytes;
@@ -53,8 +55,8 @@ QByteArray textDocument(quint32 seed)
     QRandomGenerator dice(seed);
     while (bytes.size() < kDocumentBytes)
         bytes += "BT /F1 10 Tf " + QByteArray::number(dice.bounded(600)) + " " + QByteArray::number(dice.bounded(800))
-               + " Td (Position " + QByteArray::number(dice.bounded(100000)) + " Betrag "
-               + QByteArray::number(dice.bounded(100000)) + ") Tj ET\n";
+            + " Td (Position " + QByteArray::number(dice.bounded(100000)) + " Betrag "
+            + QByteArray::number(dice.bounded(100000)) + ") Tj ET\n";
     bytes.truncate(kDocumentBytes);
     return bytes;
 }
@@ -109,7 +111,8 @@ void Backup(benchmark::State &state)
 {
     Fixture &f = *g_fixture;
     for (auto _ : state) {
-        const QString failure = ArchiveWriter::write(f.ours, f.entries, [](double done) { benchmark::DoNotOptimize(done); });
+        const QString failure
+            = ArchiveWriter::write(f.ours, f.entries, [](double done) { benchmark::DoNotOptimize(done); });
         if (!failure.isEmpty())
             state.SkipWithError(qPrintable(failure));
     }

@@ -24,7 +24,8 @@ struct Fixture {
         QDir().mkpath(documents);
         QStringList lines;
         for (int i = 0; i < kLines; ++i) {
-            const QString path = documents + QStringLiteral("Rechnung %1 Stadtwerke M\u00FCnchen.pdf").arg(i * 7919 % kLines);
+            const QString path
+                = documents + QStringLiteral("Rechnung %1 Stadtwerke M\u00FCnchen.pdf").arg(i * 7919 % kLines);
             if (i % kMissingEvery != 0) {
                 QFile file(path);
                 if (!file.open(QIODevice::WriteOnly))
@@ -95,7 +96,7 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     Fixture instance;
     g_fixture = &instance;
-    return runBenchmarksWithRatios(argc, argv,
-                                   {{"Load", "FloorListFolder"}, {"SortByName", "FloorListFolder"},
-                                    {"SortByDate", "FloorListFolder"}});
+    return runBenchmarksWithRatios(
+        argc, argv,
+        {{"Load", "FloorListFolder"}, {"SortByName", "FloorListFolder"}, {"SortByDate", "FloorListFolder"}});
 }

@@ -60,11 +60,8 @@ void FloorStreamPass(benchmark::State &state)
                 for (const QXmlStreamAttribute &attribute : reader.attributes())
                     seen += attribute.name().size() + attribute.value().size();
                 break;
-            case QXmlStreamReader::Characters:
-                seen += reader.text().size();
-                break;
-            default:
-                break;
+            case QXmlStreamReader::Characters: seen += reader.text().size(); break;
+            default: break;
             }
         }
         benchmark::DoNotOptimize(seen);

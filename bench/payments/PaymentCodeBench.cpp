@@ -21,7 +21,8 @@ EpcPayload::Fields largestFields()
 {
     EpcPayload::Fields fields{QStringLiteral("COBADEFFXXX"),
                               u"Müller & Söhne Gartenbau und Landschaftspflege GmbH Niederlassung Süd"_qs,
-                              QStringLiteral("DE89370400440532013000"), QStringLiteral("12345,67"),
+                              QStringLiteral("DE89370400440532013000"),
+                              QStringLiteral("12345,67"),
                               QStringLiteral("Rechnung 2024-0815 vom 12.03.2024, Lieferung Pflanzen und Erde, "
                                              "Pflege Außenanlagen März, Abschlag 3 von 4 sowie Baumschnitt"),
                               QString()};

@@ -15,10 +15,12 @@ namespace {
 QByteArray paymentText()
 {
     QByteArray text = "BCD\n002\n1\nSCT\nCOBADEFFXXX\n"
-                      "M\xC3\xBCller & S\xC3\xB6hne Gartenbau und Landschaftspflege GmbH Niederlassung S\xC3\xBC" "d\n"
+                      "M\xC3\xBCller & S\xC3\xB6hne Gartenbau und Landschaftspflege GmbH Niederlassung S\xC3\xBC"
+                      "d\n"
                       "DE89370400440532013000\nEUR12345.67\nGDDS\n\n"
                       "Rechnung 2024-0815 vom 12.03.2024, Kundennummer 4711, Lieferung Pflanzen und Erde, "
-                      "Pflege Au\xC3\x9F" "enanlagen M\xC3\xA4rz\n";
+                      "Pflege Au\xC3\x9F"
+                      "enanlagen M\xC3\xA4rz\n";
     while (text.size() < 331)
         text.append('X');
     return text;
@@ -60,7 +62,7 @@ void libqrencode(benchmark::State &state)
     int version = 0;
     for (auto _ : state) {
         QRcode *code = QRcode_encodeData(static_cast<int>(bytes.size()),
-                                           reinterpret_cast<const unsigned char *>(bytes.constData()), 0, QR_ECLEVEL_L);
+                                         reinterpret_cast<const unsigned char *>(bytes.constData()), 0, QR_ECLEVEL_L);
         benchmark::DoNotOptimize(code->data);
         version = code->version;
         QRcode_free(code);

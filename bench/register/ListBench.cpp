@@ -25,13 +25,15 @@ QByteArray generatedYearFile()
     bytes.reserve(kRecords * 220);
     for (int i = 0; i < kRecords; ++i) {
         const QDate due = kToday.addDays(qint64(i) * 7919 % 730 - 365);
-        const QByteArray amount = QByteArray::number(qint64(i) * 104729 % 100000) + "," + QByteArray::number(10 + i % 90);
+        const QByteArray amount
+            = QByteArray::number(qint64(i) * 104729 % 100000) + "," + QByteArray::number(10 + i % 90);
         bytes += "Strom Abschlag " + QByteArray::number(i) + ";05.01.2024;" + amount + ";14;"
-               + Regional::formatDate(due).toLatin1() + ";R-" + QByteArray::number(100000 + i)
-               + ";Abschlag f\xFCr M\xE4rz;Stadtwerke M\xFCnchen " + QByteArray::number(i % 500)
-               + ";info@swm.de;www.swm.de;80331;M\xFCnchen;Hauptstra\xDF" "e;DE;089 1234567;089 1234568;"
-                 "DE02 1203 0000 0000 2020 51;BYLADEM1001;K-"
-               + QByteArray::number(i) + ";12a;" + (i % 3 ? "Offen" : "Bezahlt") + "\r\n";
+            + Regional::formatDate(due).toLatin1() + ";R-" + QByteArray::number(100000 + i)
+            + ";Abschlag f\xFCr M\xE4rz;Stadtwerke M\xFCnchen " + QByteArray::number(i % 500)
+            + ";info@swm.de;www.swm.de;80331;M\xFCnchen;Hauptstra\xDF"
+              "e;DE;089 1234567;089 1234568;"
+              "DE02 1203 0000 0000 2020 51;BYLADEM1001;K-"
+            + QByteArray::number(i) + ";12a;" + (i % 3 ? "Offen" : "Bezahlt") + "\r\n";
     }
     return bytes;
 }

@@ -22,8 +22,20 @@ constexpr int kLines = 40000;
 constexpr int kBigTownLines = 200;
 constexpr int kLateRegionLines = 20;
 
-const char *const kTowns[] = {"M\xFC" "hlhausen", "Gro\xDF" "enhain", "K\xF6" "nigsbrunn", "Neustadt an der Aisch",
-                              "Bad \xD6" "lsberg", "Waldkirch", "Sch\xF6" "nau am K\xF6" "nigssee", "Lindau"};
+const char *const kTowns[] = {"M\xFC"
+                              "hlhausen",
+                              "Gro\xDF"
+                              "enhain",
+                              "K\xF6"
+                              "nigsbrunn",
+                              "Neustadt an der Aisch",
+                              "Bad \xD6"
+                              "lsberg",
+                              "Waldkirch",
+                              "Sch\xF6"
+                              "nau am K\xF6"
+                              "nigssee",
+                              "Lindau"};
 
 // Codes rise through the file; "Stadt im Bauch" stands on 200 lines spread over it; the region 99 starts
 // only near the end, and the last line has a code of its own.

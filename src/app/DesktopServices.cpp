@@ -17,8 +17,8 @@ DesktopServices::DesktopServices()
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     // Ties our windows to the installed desktop entry, for the task bar's icon and name.
     QApplication::setDesktopFileName(QStringLiteral("zettmar"));
-    m_previous = Platform::install({&m_dialogs, &m_shell, &m_places, &m_clock, &m_process, &m_help, &m_clipboard, &m_pointer,
-                       &m_printing});
+    m_previous = Platform::install(
+        {&m_dialogs, &m_shell, &m_places, &m_clock, &m_process, &m_help, &m_clipboard, &m_pointer, &m_printing});
 }
 
 DesktopServices::~DesktopServices()

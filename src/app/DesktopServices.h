@@ -14,8 +14,8 @@
 #include <QTranslator>
 
 // What a running program takes from the desktop: the real platform services, installed for as long as
-// this object lives (the services before it come back when it ends), our resources, Qt's German texts, the program's name and icon. The program and the
-// start-up benchmark start the same way through it.
+// this object lives (the services before it come back when it ends), our resources, Qt's German texts, the program's
+// name and icon. The program and the start-up benchmark start the same way through it.
 class DesktopServices {
 public:
     // Needs the QApplication to exist.

@@ -32,8 +32,12 @@ struct PanelLayout {
 };
 
 constexpr PanelLayout kPanels[] = {
-    {170, Qt::AlignRight, "Datensatz:"}, {40, Qt::AlignHCenter, "0"}, {30, Qt::AlignLeft, "von"},
-    {40, Qt::AlignLeft, "0"},           {90, Qt::AlignLeft, "Rechnungsjahr:"}, {30, Qt::AlignLeft, ""},
+    {170, Qt::AlignRight, "Datensatz:"},
+    {40, Qt::AlignHCenter, "0"},
+    {30, Qt::AlignLeft, "von"},
+    {40, Qt::AlignLeft, "0"},
+    {90, Qt::AlignLeft, "Rechnungsjahr:"},
+    {30, Qt::AlignLeft, ""},
 };
 
 constexpr int kPictureInterval = 10000;
@@ -42,9 +46,9 @@ const QPoint kMenuOffset(300, 55);
 } // namespace
 
 TFormLizenz::TFormLizenz(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , ui(std::make_unique<Ui::TFormLizenz>())
 {
     ui->setupUi(this);

@@ -16,8 +16,8 @@ bool isHidden(const QString &name)
 QStringList sortedNames(const QString &folder, QDir::Filters kinds)
 {
     // Without QDir::System no pipes, sockets or devices; NoSymLinks keeps links out as files and folders.
-    QStringList names = QDir(folder).entryList(kinds | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot,
-                                               QDir::Unsorted);
+    QStringList names
+        = QDir(folder).entryList(kinds | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
     names.removeIf(isHidden);
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int folded = QString::compare(a, b, Qt::CaseInsensitive);

@@ -160,13 +160,14 @@ bool BackupRun::copyOne(int row, const QString &path)
     const QString entry = BackupList::entryName(m_dataFolder, path);
     const QString folder = m_destination + entry.left(entry.lastIndexOf(QLatin1Char('/')) + 1);
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
-        m_view.showError(QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(QDir::toNativeSeparators(folder)));
+        m_view.showError(
+            QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(QDir::toNativeSeparators(folder)));
         return false;
     }
     const QString target = folder + QFileInfo(path).fileName();
     const QString failure = FileCopy::sameFile(path, target)
-                                ? QString()
-                                : FileCopy::copy(path, target, [this, row](double done) { showProgress(row + done); });
+        ? QString()
+        : FileCopy::copy(path, target, [this, row](double done) { showProgress(row + done); });
     if (!failure.isEmpty() && m_firstFailure.isEmpty())
         m_firstFailure = QStringLiteral("Die Datei %1 konnte nicht nach %2 gesichert werden.\n%3")
                              .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(target), failure);
@@ -198,10 +199,10 @@ void BackupRun::finish()
     if (m_saved == 0 && (m_request.zipped || !m_firstFailure.isEmpty()))
         return;
     m_view.showTarget(m_target);
-    const QString failure =
-        BackupHistory::append(m_request.historyFile, BackupHistory::line(Platform::clock().now(), m_target));
+    const QString failure
+        = BackupHistory::append(m_request.historyFile, BackupHistory::line(Platform::clock().now(), m_target));
     if (!failure.isEmpty())
         m_view.showError(QStringLiteral("Die Backup-Historie %1 konnte nicht geschrieben werden.\n%2")
-                  .arg(QDir::toNativeSeparators(m_request.historyFile), failure));
+                             .arg(QDir::toNativeSeparators(m_request.historyFile), failure));
     m_view.openFolder(FolderOpener::folderOf(m_target));
 }

@@ -120,7 +120,8 @@ QString RestoreJournal::forward(const Plan &plan, std::optional<int> stopAfter) 
             return QStringLiteral("Angehalten");
         // The file waiting there already is the old one; a second move aside would lose it.
         QString failure = exists(target) && !exists(m_staging + move.replaced)
-                              ? moved(target, m_staging + move.replaced) : QString();
+            ? moved(target, m_staging + move.replaced)
+            : QString();
         if (failure.isEmpty())
             failure = moved(staged, target);
         if (!failure.isEmpty())

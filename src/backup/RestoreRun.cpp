@@ -53,7 +53,8 @@ RestoreRun::Outcome RestoreRun::restore(const QString &dataFolder, const QString
         failure = staging.commit();
     if (!failure.isEmpty()) {
         view.showError(
-            QStringLiteral("Die Daten wurden nicht wiederhergestellt; das Datenverzeichnis ist unverändert.\n") + failure);
+            QStringLiteral("Die Daten wurden nicht wiederhergestellt; das Datenverzeichnis ist unverändert.\n")
+            + failure);
         return {};
     }
     QFile::remove(dataFolder + QStringLiteral("tmp.acc"));

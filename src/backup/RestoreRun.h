@@ -10,8 +10,8 @@ class RunView;
 class RestoreRun {
 public:
     struct Outcome {
-        bool restored = false;   // the program must restart
-        QStringList skipped;     // archive entries left out for safety
+        bool restored = false; // the program must restart
+        QStringList skipped;   // archive entries left out for safety
     };
 
     static Outcome run(const QString &dataFolderField, const QString &destinationField, RunView &view);

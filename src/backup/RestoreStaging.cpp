@@ -60,7 +60,8 @@ QString RestoreStaging::setUpFailure() const
         return failureOf(m_dataFolder, QStringLiteral("Verzeichnis nicht gefunden"));
     if (!m_staging.isValid())
         return failureOf(m_dataFolder, SystemReason::german(m_staging.errorString()));
-    if (!QFile::setPermissions(m_staging.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+    if (!QFile::setPermissions(m_staging.path(),
+                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
         return failureOf(m_staging.path(), QStringLiteral("Zugriff verweigert"));
     return {};
 }

@@ -10,7 +10,6 @@
 #include <functional>
 #include <optional>
 
-
 // All or nothing: every chosen file and archive entry is read completely into a hidden folder of the
 // data folder first (owner-only, it holds the settings), then a journal of the moves is written there
 // and everything is renamed into place; when a move fails, the files it replaced are put back, and when

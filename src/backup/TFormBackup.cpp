@@ -50,8 +50,8 @@ TFormBackup::TFormBackup(TFormHistory &history, TFormRestInf &restInf)
 {
     ui->setupUi(this);
     setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     setUpStatusBar();
     setUpMenu();
     connectControls();
@@ -165,8 +165,8 @@ void TFormBackup::ButtonZielClick()
     const QString current = TextTrim::trimmed(ui->EditZielDir->text());
     const QString start = QFileInfo(current).isDir() ? current : QString();
     ui->Label4->clear();
-    if (const std::optional<QString> chosen =
-            Platform::dialogs().browseFolder(QStringLiteral("Backupverzeichnis auswählen"), start))
+    if (const std::optional<QString> chosen
+        = Platform::dialogs().browseFolder(QStringLiteral("Backupverzeichnis auswählen"), start))
         ui->EditZielDir->setText(FolderOpener::folderOf(*chosen));
     BackupDir = TextTrim::trimmed(ui->EditZielDir->text());
 }

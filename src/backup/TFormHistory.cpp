@@ -22,8 +22,8 @@ TFormHistory::TFormHistory()
     : ui(std::make_unique<Ui::TFormHistory>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                   | Qt::WindowCloseButtonHint);
     setMinimumSize(320, 160);
     m_statusPanel = new QLabel(ui->StatusBar1);
     m_statusPanel->setFixedWidth(80);

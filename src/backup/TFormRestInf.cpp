@@ -38,7 +38,9 @@ void TFormRestInf::SpeedButton1Click()
 }
 
 // Esc must not leave the notice: the restored files need the restart.
-void TFormRestInf::reject() {}
+void TFormRestInf::reject()
+{
+}
 
 void TFormRestInf::showEvent(QShowEvent *event)
 {

@@ -38,23 +38,26 @@ QString ZipWriter::addFile(const QString &path, const QString &name, int level)
     zip_source_t *source = zip_source_file(m_archive, QFile::encodeName(path).constData(), 0, -1);
     if (!source)
         return reason();
-    const zip_int64_t index = zip_file_add(m_archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+    const zip_int64_t index
+        = zip_file_add(m_archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
     if (index < 0) {
         const QString failure = reason();
         zip_source_free(source);
         return failure;
     }
     if (zip_set_file_compression(m_archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
-                                 static_cast<zip_uint32_t>(level)) < 0)
+                                 static_cast<zip_uint32_t>(level))
+        < 0)
         return reason();
     return {};
 }
 
 QString ZipWriter::close(const Progress &progress)
 {
-    if (progress &&
-        zip_register_progress_callback_with_state(m_archive, 0.001, reportProgress, nullptr,
-                                                  const_cast<Progress *>(&progress)) < 0)
+    if (progress
+        && zip_register_progress_callback_with_state(m_archive, 0.001, reportProgress, nullptr,
+                                                     const_cast<Progress *>(&progress))
+            < 0)
         return reason();
     if (zip_close(m_archive) < 0)
         return reason();

@@ -28,7 +28,8 @@ QString DocumentList::open(const QString &dataFolder, const QString &key)
     if (file.isSymLink()) {
         m_fileIsLink = true;
         return QStringLiteral("Die Dokumentliste \"%1\" ist eine symbolische Verknüpfung und wird weder gelesen "
-                              "noch geschrieben.").arg(m_path);
+                              "noch geschrieben.")
+            .arg(m_path);
     }
     return file.isFile() ? read() : QString();
 }
@@ -51,7 +52,8 @@ QString DocumentList::add(const QString &documentPath)
     // A control character would split the line or become a blank; either way the link would be lost.
     if (TextTrim::hasControl(documentPath))
         return QStringLiteral("Der Pfad \"%1\" enthält einen Zeilenumbruch oder ein Steuerzeichen und kann nicht "
-                              "in die Dokumentliste aufgenommen werden.").arg(documentPath);
+                              "in die Dokumentliste aufgenommen werden.")
+            .arg(documentPath);
     return write(m_lines + QStringList{documentPath});
 }
 

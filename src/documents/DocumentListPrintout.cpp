@@ -48,7 +48,8 @@ void DocumentListPrintout::printToPdf(const QString &path) const
 
 void DocumentListPrintout::printOnPaper(const std::function<void(const QString &printer)> &started) const
 {
-    PrintRun::onPaper(kTitle, [this](PrintJob &job) { paint(job); }, started);
+    PrintRun::onPaper(
+        kTitle, [this](PrintJob &job) { paint(job); }, started);
 }
 
 void DocumentListPrintout::paint(PrintJob &job) const
@@ -88,8 +89,7 @@ void DocumentListPrintout::paintFrame(QPainter &painter, const DocumentPrintLayo
     paintPageLineAndTitle(painter, layout, page);
 }
 
-void DocumentListPrintout::paintPageLineAndTitle(QPainter &painter, const DocumentPrintLayout &layout,
-                                                 int page) const
+void DocumentListPrintout::paintPageLineAndTitle(QPainter &painter, const DocumentPrintLayout &layout, int page) const
 {
     const QString line = layout.pageLine(kTitle, Regional::formatDate(Platform::clock().today()), page);
     const QPoint lineAt = layout.pageLineAt(painter.fontMetrics().horizontalAdvance(line));

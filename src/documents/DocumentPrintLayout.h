@@ -3,8 +3,8 @@
 #include "platform/PageMetrics.h"
 #include "platform/PageUnits.h"
 
-#include <QList>
 #include <QLine>
+#include <QList>
 #include <QRect>
 #include <QString>
 

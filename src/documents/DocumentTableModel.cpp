@@ -1,8 +1,8 @@
 #include "documents/DocumentTableModel.h"
 
 #include "documents/DocumentPath.h"
-#include "platform/Regional.h"
 #include "platform/AsciiCase.h"
+#include "platform/Regional.h"
 
 #include <QFileInfo>
 

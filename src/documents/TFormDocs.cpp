@@ -111,8 +111,9 @@ void TFormDocs::FormShow()
 void TFormDocs::loadList()
 {
     if (m_model.setLines(m_list.lines()) > 0)
-        Platform::dialogs().notice(Dialogs::NoticeKind::Warning,
-                                   QStringLiteral("Einige Dokumente sind nicht mehr vorhanden oder wurden verschoben!"));
+        Platform::dialogs().notice(
+            Dialogs::NoticeKind::Warning,
+            QStringLiteral("Einige Dokumente sind nicht mehr vorhanden oder wurden verschoben!"));
 }
 
 // A write that failed has left the list as it was, so only the box is needed.
@@ -126,8 +127,8 @@ bool TFormDocs::reportWrite(const QString &error)
 
 void TFormDocs::ButtonOpenClick()
 {
-    const std::optional<QString> path =
-        Platform::dialogs().openFile(QStringLiteral("Dokument auswählen"), QString(), QString());
+    const std::optional<QString> path
+        = Platform::dialogs().openFile(QStringLiteral("Dokument auswählen"), QString(), QString());
     if (path && reportWrite(m_list.add(*path)))
         loadList();
 }

@@ -116,9 +116,12 @@ EInvoice::Party CiiInvoiceReader::party(const Element *party) const
     if (const Element *uri = branch(branch(party, u"URIUniversalCommunication"), u"URIID"))
         result.endpoint = {uri->text, uri->attribute(u"schemeID")};
     const Element *address = branch(party, u"PostalTradeAddress");
-    result.address = {text(address, u"LineOne"),   text(address, u"LineTwo"),
-                      text(address, u"CityName"),  text(address, u"PostcodeCode"),
-                      text(address, u"CountrySubDivisionName"), text(address, u"CountryID")};
+    result.address = {text(address, u"LineOne"),
+                      text(address, u"LineTwo"),
+                      text(address, u"CityName"),
+                      text(address, u"PostcodeCode"),
+                      text(address, u"CountrySubDivisionName"),
+                      text(address, u"CountryID")};
     const Element *contact = branch(party, u"DefinedTradeContact");
     result.contactName = text(contact, u"PersonName");
     result.contactPhone = text(branch(contact, u"TelephoneUniversalCommunication"), u"CompleteNumber");
@@ -160,8 +163,8 @@ void CiiInvoiceReader::readSettlement(const Element *settlement, EInvoice &invoi
         QString iban = text(account, u"IBANID");
         if (iban.isEmpty())
             iban = text(account, u"ProprietaryID");
-        invoice.payments.append(
-            {text(means, u"TypeCode"), iban, text(branch(means, u"PayeeSpecifiedCreditorFinancialInstitution"), u"BICID")});
+        invoice.payments.append({text(means, u"TypeCode"), iban,
+                                 text(branch(means, u"PayeeSpecifiedCreditorFinancialInstitution"), u"BICID")});
     }
     for (const Element *tax : settlement->all(m_ram, u"ApplicableTradeTax"))
         invoice.vat.append({amount(tax, u"BasisAmount"), amount(tax, u"CalculatedAmount"), text(tax, u"CategoryCode"),

@@ -42,8 +42,8 @@ void checkTotals(const EInvoice::Totals &totals, QStringList &failures)
         failures.append(QStringLiteral("Gesamtbetrag ohne Umsatzsteuer (%1) und Umsatzsteuer (%2) ergeben nicht "
                                        "den Gesamtbetrag mit Umsatzsteuer (%3).")
                             .arg(shown(totals.withoutVat), shown(totals.vat), shown(totals.withVat)));
-    const Amount payable =
-        sum({totals.withVat, totals.paid ? Amount(totals.paid->negated()) : Amount(), totals.rounding});
+    const Amount payable
+        = sum({totals.withVat, totals.paid ? Amount(totals.paid->negated()) : Amount(), totals.rounding});
     if (!payable || !totals.payable || !(*payable == *totals.payable))
         failures.append(QStringLiteral("Gesamtbetrag mit Umsatzsteuer (%1) abzüglich gezahlter Beträge (%2) und "
                                        "zuzüglich Rundung (%3) ergibt nicht den Zahlbetrag (%4).")

@@ -72,8 +72,8 @@ void EInvoiceCommand::ERechnung1Click()
 {
     if (!m_editor.offerToSave())
         return;
-    const std::optional<QString> path =
-        Platform::dialogs().openFile(QStringLiteral("E-Rechnung einlesen"), kFilter, QString());
+    const std::optional<QString> path
+        = Platform::dialogs().openFile(QStringLiteral("E-Rechnung einlesen"), kFilter, QString());
     if (path)
         show(*path);
 }

@@ -40,7 +40,8 @@ QString row(const QString &label, const QString &value)
 
 QString table(const QString &rows)
 {
-    return rows.isEmpty() ? QString() : QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">%1</table>").arg(rows);
+    return rows.isEmpty() ? QString()
+                          : QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">%1</table>").arg(rows);
 }
 
 QString heading(const QString &text)
@@ -69,8 +70,10 @@ QString partyHtml(const QString &title, const EInvoice::Party &party)
 QString typeName(const EInvoice &invoice)
 {
     static const QList<std::pair<QString, QString>> kNames = {
-        {QStringLiteral("380"), QStringLiteral("Rechnung")},         {QStringLiteral("381"), QStringLiteral("Gutschrift")},
-        {QStringLiteral("384"), QStringLiteral("Korrekturrechnung")}, {QStringLiteral("326"), QStringLiteral("Teilrechnung")},
+        {QStringLiteral("380"), QStringLiteral("Rechnung")},
+        {QStringLiteral("381"), QStringLiteral("Gutschrift")},
+        {QStringLiteral("384"), QStringLiteral("Korrekturrechnung")},
+        {QStringLiteral("326"), QStringLiteral("Teilrechnung")},
         {QStringLiteral("389"), QStringLiteral("Selbst ausgestellte Rechnung")},
     };
     const QString code = EInvoiceRecord::cleaned(invoice.typeCode);
@@ -84,8 +87,7 @@ QString typeName(const EInvoice &invoice)
 QString documentHtml(const EInvoice &invoice)
 {
     QString rows = row(QStringLiteral("Rechnungsnummer"), invoice.number)
-        + row(QStringLiteral("Rechnungsdatum"), date(invoice.issueDate))
-        + row(QStringLiteral("Art"), typeName(invoice))
+        + row(QStringLiteral("Rechnungsdatum"), date(invoice.issueDate)) + row(QStringLiteral("Art"), typeName(invoice))
         + row(QStringLiteral("Fällig am"), date(invoice.dueDate)) + row(QStringLiteral("Währung"), invoice.currency)
         + row(QStringLiteral("Käuferreferenz"), invoice.buyerReference);
     for (const QString &terms : invoice.paymentTerms)
@@ -118,8 +120,9 @@ QString vatHtml(const EInvoice &invoice)
 {
     QString rows;
     for (const EInvoice::VatBreakdown &vat : invoice.vat) {
-        const QString label = QStringLiteral("Kategorie %1, %2 % auf %3")
-                                  .arg(EInvoiceRecord::cleaned(vat.category), number(vat.rate), amount(vat.taxableAmount));
+        const QString label
+            = QStringLiteral("Kategorie %1, %2 % auf %3")
+                  .arg(EInvoiceRecord::cleaned(vat.category), number(vat.rate), amount(vat.taxableAmount));
         rows += row(label.toHtmlEscaped(), amount(vat.taxAmount) + QLatin1Char(' ') + vat.exemptionReason);
     }
     return rows.isEmpty() ? QString() : heading(QStringLiteral("Umsatzsteuer")) + table(rows);
@@ -173,10 +176,11 @@ QString page(const QString &body)
 QString EInvoicePage::html(const EInvoice &invoice)
 {
     // Seller and buyer side by side, as on a paper invoice.
-    const QString parties = QStringLiteral("<table width=\"100%\" cellspacing=\"0\"><tr><td width=\"50%\" valign=\"top\">%1</td>"
-                                           "<td width=\"50%\" valign=\"top\">%2</td></tr></table>")
-                                .arg(partyHtml(QStringLiteral("Verkäufer"), invoice.seller),
-                                     partyHtml(QStringLiteral("Käufer"), invoice.buyer));
+    const QString parties
+        = QStringLiteral("<table width=\"100%\" cellspacing=\"0\"><tr><td width=\"50%\" valign=\"top\">%1</td>"
+                         "<td width=\"50%\" valign=\"top\">%2</td></tr></table>")
+              .arg(partyHtml(QStringLiteral("Verkäufer"), invoice.seller),
+                   partyHtml(QStringLiteral("Käufer"), invoice.buyer));
     return page(documentHtml(invoice) + parties + linesHtml(invoice) + vatHtml(invoice) + totalsHtml(invoice)
                 + paymentHtml(invoice) + attachmentsHtml(invoice));
 }
@@ -184,12 +188,13 @@ QString EInvoicePage::html(const EInvoice &invoice)
 QString EInvoicePage::html(const EpcTransfer &transfer)
 {
     const QString amountText = transfer.amount ? transfer.amount->germanAmount() + QStringLiteral(" EUR") : QString();
-    return page(heading(QStringLiteral("GiroCode (Überweisung)"))
-                + table(row(QStringLiteral("Empfänger"), transfer.name) + row(QStringLiteral("IBAN"), ibanText(transfer.iban))
-                        + row(QStringLiteral("BIC"), transfer.bic) + row(QStringLiteral("Betrag"), amountText)
-                        + row(QStringLiteral("Zweck"), transfer.purpose) + row(QStringLiteral("Referenz"), transfer.reference)
-                        + row(QStringLiteral("Verwendungszweck"), transfer.remittance)
-                        + row(QStringLiteral("Hinweis"), transfer.information)));
+    return page(
+        heading(QStringLiteral("GiroCode (Überweisung)"))
+        + table(row(QStringLiteral("Empfänger"), transfer.name) + row(QStringLiteral("IBAN"), ibanText(transfer.iban))
+                + row(QStringLiteral("BIC"), transfer.bic) + row(QStringLiteral("Betrag"), amountText)
+                + row(QStringLiteral("Zweck"), transfer.purpose) + row(QStringLiteral("Referenz"), transfer.reference)
+                + row(QStringLiteral("Verwendungszweck"), transfer.remittance)
+                + row(QStringLiteral("Hinweis"), transfer.information)));
 }
 
 QString EInvoicePage::checksHtml(const QStringList &failures)

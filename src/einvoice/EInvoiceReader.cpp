@@ -32,12 +32,9 @@ std::variant<EInvoice, QString> EInvoiceReader::read(const QByteArray &xml)
         return *failure;
     const XmlTree &tree = std::get<XmlTree>(parsed);
     switch (rootOf(tree)) {
-    case Root::Ubl:
-        return UblInvoiceReader(tree).read();
-    case Root::Cii:
-        return CiiInvoiceReader(tree).read();
-    case Root::Unknown:
-        break;
+    case Root::Ubl: return UblInvoiceReader(tree).read();
+    case Root::Cii: return CiiInvoiceReader(tree).read();
+    case Root::Unknown: break;
     }
     return QStringLiteral("Die Datei ist keine E-Rechnung (XRechnung, ZUGFeRD oder Factur-X).");
 }

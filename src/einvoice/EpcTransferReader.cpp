@@ -8,16 +8,16 @@
 namespace {
 
 // The character sets by their number in line 3.
-constexpr const char *kCharacterSets[] = {"UTF-8",      "ISO-8859-1", "ISO-8859-2",  "ISO-8859-4",
-                                          "ISO-8859-5", "ISO-8859-7", "ISO-8859-10", "ISO-8859-15"};
+constexpr const char *kCharacterSets[]
+    = {"UTF-8", "ISO-8859-1", "ISO-8859-2", "ISO-8859-4", "ISO-8859-5", "ISO-8859-7", "ISO-8859-10", "ISO-8859-15"};
 
 struct Limit {
     int line;
     qsizetype length;
     const char *what;
 };
-constexpr Limit kLimits[] = {{4, 11, "BIC"},         {5, 70, "Name"},         {6, 34, "IBAN"},
-                             {8, 4, "Zweck"},        {9, 35, "Referenz"},     {10, 140, "Verwendungszweck"},
+constexpr Limit kLimits[] = {{4, 11, "BIC"},     {5, 70, "Name"},     {6, 34, "IBAN"},
+                             {8, 4, "Zweck"},    {9, 35, "Referenz"}, {10, 140, "Verwendungszweck"},
                              {11, 70, "Hinweis"}};
 
 QString refused(const QString &why)
@@ -103,6 +103,13 @@ std::variant<EpcTransfer, QString> EpcTransferReader::read(const QByteArray &pay
     }
     if (const QString problem = problemOf(lines, version); !problem.isEmpty())
         return refused(problem);
-    return EpcTransfer{QString::fromLatin1(raw[1]), lines.value(4), lines.value(5), lines.value(6),
-                       amountOf(lines.value(7)), lines.value(8), lines.value(9), lines.value(10), lines.value(11)};
+    return EpcTransfer{QString::fromLatin1(raw[1]),
+                       lines.value(4),
+                       lines.value(5),
+                       lines.value(6),
+                       amountOf(lines.value(7)),
+                       lines.value(8),
+                       lines.value(9),
+                       lines.value(10),
+                       lines.value(11)};
 }

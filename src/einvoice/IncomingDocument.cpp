@@ -72,8 +72,7 @@ IncomingDocument::Content fromPdf(const QString &path, const QByteArray &pdf, co
         return neither(path, QStringLiteral("Das PDF kann nicht geöffnet werden."));
     if (std::optional<EInvoice> invoice = firstInvoice(*files))
         return std::move(*invoice);
-    if (std::optional<EpcTransfer> transfer =
-            firstTransfer(scanner.codesOnPages(pdf, IncomingDocument::kScannedPages)))
+    if (std::optional<EpcTransfer> transfer = firstTransfer(scanner.codesOnPages(pdf, IncomingDocument::kScannedPages)))
         return *transfer;
     return neither(path);
 }
@@ -98,14 +97,12 @@ IncomingDocument::Content IncomingDocument::fromBytes(const QString &path, const
     if (bytes.size() > kMaxPdfBytes)
         return neither(path, QStringLiteral("Sie ist größer als 50 MB."));
     switch (kindOf(bytes)) {
-    case Kind::Pdf:
-        return fromPdf(path, bytes, scanner);
+    case Kind::Pdf: return fromPdf(path, bytes, scanner);
     case Kind::Picture:
         if (std::optional<EpcTransfer> transfer = firstTransfer(scanner.codesInPicture(bytes)))
             return *transfer;
         return neither(path);
-    case Kind::Xml:
-        break;
+    case Kind::Xml: break;
     }
     std::variant<EInvoice, QString> read = EInvoiceReader::read(bytes);
     if (EInvoice *invoice = std::get_if<EInvoice>(&read))

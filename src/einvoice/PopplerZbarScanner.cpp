@@ -69,7 +69,8 @@ QList<QByteArray> PopplerZbarScanner::codesIn(const QImage &image)
     if (zbar::zbar_scan_image(scanner, zimage) > 0) {
         for (const zbar::zbar_symbol_t *symbol = zbar::zbar_image_first_symbol(zimage); symbol;
              symbol = zbar::zbar_symbol_next(symbol))
-            codes.append(QByteArray(zbar::zbar_symbol_get_data(symbol), qsizetype(zbar::zbar_symbol_get_data_length(symbol))));
+            codes.append(
+                QByteArray(zbar::zbar_symbol_get_data(symbol), qsizetype(zbar::zbar_symbol_get_data_length(symbol))));
     }
     zbar::zbar_image_destroy(zimage);
     zbar::zbar_image_scanner_destroy(scanner);

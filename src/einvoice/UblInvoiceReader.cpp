@@ -85,8 +85,8 @@ EInvoice::Party UblInvoiceReader::party(const Element *role) const
 
 EInvoice::Address UblInvoiceReader::address(const Element *postal) const
 {
-    return {text(postal, u"StreetName"),   text(postal, u"AdditionalStreetName"),
-            text(postal, u"CityName"),     text(postal, u"PostalZone"),
+    return {text(postal, u"StreetName"),       text(postal, u"AdditionalStreetName"),
+            text(postal, u"CityName"),         text(postal, u"PostalZone"),
             text(postal, u"CountrySubentity"), text(aggregate(postal, u"Country"), u"IdentificationCode")};
 }
 
@@ -115,8 +115,9 @@ void UblInvoiceReader::readVat(const Element &root, EInvoice &invoice) const
 {
     for (const Element *total : root.all(m_cac, u"TaxTotal")) {
         const Element *amount = total->child(m_cbc, u"TaxAmount");
-        if (amount && (invoice.currency.isEmpty() || amount->attribute(u"currencyID") == invoice.currency
-                       || amount->attribute(u"currencyID").isEmpty())
+        if (amount
+            && (invoice.currency.isEmpty() || amount->attribute(u"currencyID") == invoice.currency
+                || amount->attribute(u"currencyID").isEmpty())
             && !invoice.totals.vat)
             invoice.totals.vat = XmlValues::decimal(amount->text);
         for (const Element *subtotal : total->all(m_cac, u"TaxSubtotal")) {

@@ -34,8 +34,7 @@ public:
                 if (QString failure = element(root, 1); !failure.isEmpty())
                     return failure;
                 break;
-            default:
-                break;
+            default: break;
             }
         }
         if (m_reader.hasError())
@@ -71,13 +70,9 @@ private:
                 if (QString failure = element(into.children.back(), depth + 1); !failure.isEmpty())
                     return failure;
                 break;
-            case QXmlStreamReader::Characters:
-                into.text += m_reader.text();
-                break;
-            case QXmlStreamReader::EndElement:
-                return {};
-            default:
-                break;
+            case QXmlStreamReader::Characters: into.text += m_reader.text(); break;
+            case QXmlStreamReader::EndElement: return {};
+            default: break;
             }
         }
         return notReadable(m_reader);

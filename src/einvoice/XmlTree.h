@@ -15,7 +15,7 @@ public:
     struct Element {
         int ns = -1; // index into the tree's namespaces
         QString name;
-        QString text; // the element's own character data
+        QString text;                                  // the element's own character data
         QList<std::pair<QString, QString>> attributes; // local name, value
         std::vector<Element> children;
 

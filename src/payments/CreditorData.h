@@ -9,8 +9,8 @@
 class CreditorData {
 public:
     static constexpr std::array<InvoiceLine::Field, 13> kFields = {
-        InvoiceLine::Name, InvoiceLine::Email, InvoiceLine::Web,  InvoiceLine::Plz,     InvoiceLine::City,
-        InvoiceLine::Strasse, InvoiceLine::Land, InvoiceLine::Tel, InvoiceLine::Fax,    InvoiceLine::Iban,
-        InvoiceLine::Bic,  InvoiceLine::KNum,  InvoiceLine::HNr,
+        InvoiceLine::Name,    InvoiceLine::Email, InvoiceLine::Web, InvoiceLine::Plz, InvoiceLine::City,
+        InvoiceLine::Strasse, InvoiceLine::Land,  InvoiceLine::Tel, InvoiceLine::Fax, InvoiceLine::Iban,
+        InvoiceLine::Bic,     InvoiceLine::KNum,  InvoiceLine::HNr,
     };
 };

@@ -40,8 +40,8 @@ QString bicProblem(const QString &bic)
     static const QRegularExpression form(QStringLiteral("^[A-Za-z0-9]{8}([A-Za-z0-9]{3})?$"));
     if (form.match(bic).hasMatch())
         return {};
-    return refused(QStringLiteral("Die BIC \"%1\" ist ungültig: Eine BIC hat 8 oder 11 Buchstaben oder Ziffern.")
-                       .arg(bic));
+    return refused(
+        QStringLiteral("Die BIC \"%1\" ist ungültig: Eine BIC hat 8 oder 11 Buchstaben oder Ziffern.").arg(bic));
 }
 
 QString ibanProblem(const QString &iban)
@@ -96,11 +96,16 @@ QString EpcPayload::problem(const Fields &fields)
 QStringList EpcPayload::templateLines()
 {
     return {
-        QStringLiteral("BCD"),   QStringLiteral("001"),
-        QStringLiteral("1"),     QStringLiteral("SCT"),
-        QStringLiteral("BANKDEFFXXX"), QStringLiteral("Firma"),
-        QStringLiteral("DE00000000000000000000"), QStringLiteral("EUR"),
-        QString(),               QString(),
+        QStringLiteral("BCD"),
+        QStringLiteral("001"),
+        QStringLiteral("1"),
+        QStringLiteral("SCT"),
+        QStringLiteral("BANKDEFFXXX"),
+        QStringLiteral("Firma"),
+        QStringLiteral("DE00000000000000000000"),
+        QStringLiteral("EUR"),
+        QString(),
+        QString(),
         QStringLiteral("Rechnungsnummer "),
     };
 }

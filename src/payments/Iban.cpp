@@ -11,10 +11,8 @@ QString Iban::grouped(const QString &text)
     case 9:
     case 14:
     case 19:
-    case 24:
-        return text + QLatin1Char(' ');
-    default:
-        return text;
+    case 24: return text + QLatin1Char(' ');
+    default: return text;
     }
 }
 

@@ -31,9 +31,12 @@ void PaymentQrCommand::run(const RecordEditor &editor, const QString &dataFolder
 {
     form.DatenPfad = dataFolder;
     const EpcPayload::Fields fields{
-        valueOf(editor, InvoiceLine::Bic),     valueOf(editor, InvoiceLine::Name),
-        Iban::forPayment(valueOf(editor, InvoiceLine::Iban)), valueOf(editor, InvoiceLine::Preis),
-        valueOf(editor, InvoiceLine::ReNummer), valueOf(editor, InvoiceLine::KNum),
+        valueOf(editor, InvoiceLine::Bic),
+        valueOf(editor, InvoiceLine::Name),
+        Iban::forPayment(valueOf(editor, InvoiceLine::Iban)),
+        valueOf(editor, InvoiceLine::Preis),
+        valueOf(editor, InvoiceLine::ReNummer),
+        valueOf(editor, InvoiceLine::KNum),
     };
     Dialogs &dialogs = Platform::dialogs();
     if (!isComplete(fields)) {

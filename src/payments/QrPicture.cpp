@@ -27,8 +27,8 @@ void QrPicture::paint(QPainter &painter, const QSize &box, const QImage &picture
     painter.fillRect(QRect(QPoint(0, 0), box), Qt::white);
     if (picture.width() < 1 || picture.height() < 1)
         return;
-    const double factor = box.width() < box.height() ? double(box.width()) / picture.width()
-                                                     : double(box.height()) / picture.height();
+    const double factor
+        = box.width() < box.height() ? double(box.width()) / picture.width() : double(box.height()) / picture.height();
     const QRect target(0, 0, int(picture.width() * factor), int(picture.height() * factor));
     // Nearest pixel, never smoothed: a grey edge between modules would only make scanning harder.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -5,8 +5,7 @@
 
 QString DesktopPlaces::dataFolder() const
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/zettmar/");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/zettmar/");
 }
 
 QString DesktopPlaces::programFolder() const

@@ -43,8 +43,7 @@ struct DesktopPointerSynth::Connection {
         int windowX = 0;
         int windowY = 0;
         unsigned int mask = 0;
-        XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &windowX, &windowY,
-                      &mask);
+        XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &windowX, &windowY, &mask);
         return {QPoint(rootX, rootY), mask};
     }
 };
@@ -61,8 +60,7 @@ KeySym keySymOf(PointerSynth::Key key)
 // Only on an X11 session: under Wayland an X connection reaches the compatibility server alone, whose
 // clicks land nowhere the user sees.
 DesktopPointerSynth::DesktopPointerSynth()
-    : m_connection(QGuiApplication::platformName() == QLatin1String("xcb") ? std::make_unique<Connection>()
-                                                                            : nullptr)
+    : m_connection(QGuiApplication::platformName() == QLatin1String("xcb") ? std::make_unique<Connection>() : nullptr)
 {
 }
 
@@ -108,15 +106,30 @@ void DesktopPointerSynth::key(Key key, bool down)
 
 #else
 
-struct DesktopPointerSynth::Connection {};
+struct DesktopPointerSynth::Connection { };
 
 DesktopPointerSynth::DesktopPointerSynth() = default;
-bool DesktopPointerSynth::available() const { return false; }
-bool DesktopPointerSynth::primaryButtonDown() const { return false; }
-QPoint DesktopPointerSynth::pointerPosition() const { return {}; }
-void DesktopPointerSynth::movePointer(QPoint) {}
-void DesktopPointerSynth::primaryButton(bool) {}
-void DesktopPointerSynth::key(Key, bool) {}
+bool DesktopPointerSynth::available() const
+{
+    return false;
+}
+bool DesktopPointerSynth::primaryButtonDown() const
+{
+    return false;
+}
+QPoint DesktopPointerSynth::pointerPosition() const
+{
+    return {};
+}
+void DesktopPointerSynth::movePointer(QPoint)
+{
+}
+void DesktopPointerSynth::primaryButton(bool)
+{
+}
+void DesktopPointerSynth::key(Key, bool)
+{
+}
 
 #endif
 

@@ -33,11 +33,10 @@ public:
     // A Yes/No question with a question icon and a caption of its own.
     virtual bool captionedQuestion(const QString &caption, const QString &text) = 0;
     // A one-line input box; empty when cancelled.
-    virtual std::optional<QString> inputLine(const QString &caption, const QString &prompt,
-                                             const QString &initial) = 0;
+    virtual std::optional<QString> inputLine(const QString &caption, const QString &prompt, const QString &initial) = 0;
     // File choices start in startFolder, or where the desktop likes when it is empty.
-    virtual std::optional<QString> openFile(const QString &caption, const QString &filter,
-                                            const QString &startFolder) = 0;
+    virtual std::optional<QString> openFile(const QString &caption, const QString &filter, const QString &startFolder)
+        = 0;
     virtual QStringList openFiles(const QString &caption, const QString &filter, const QString &startFolder) = 0;
     virtual std::optional<QString> browseFolder(const QString &caption, const QString &start) = 0;
     // The print dialog for printer; true when the user chose to print.

@@ -41,7 +41,7 @@ mode_t modeFor(const QByteArray &target, const FileReplace::Options &options)
 {
     if (options.permissions)
         return modeOf(*options.permissions);
-    struct stat existing {};
+    struct stat existing { };
     if (::stat(target.constData(), &existing) == 0)
         return existing.st_mode & 07777;
     return S_IRUSR | S_IWUSR;
@@ -222,8 +222,8 @@ QString FileReplace::moveInto(const QString &complete, const QString &target, co
 bool FileReplace::isLeftoverOf(const QString &fileName, const QString &targetName)
 {
     static const QRegularExpression kSuffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
-    return fileName.size() == targetName.size() + 7 && fileName.startsWith(targetName) &&
-           kSuffix.match(QStringView(fileName).sliced(targetName.size())).hasMatch();
+    return fileName.size() == targetName.size() + 7 && fileName.startsWith(targetName)
+        && kSuffix.match(QStringView(fileName).sliced(targetName.size())).hasMatch();
 }
 
 std::unique_ptr<FileReplace::Steps> FileReplace::realSteps(const QString &target)

@@ -64,10 +64,8 @@ bool InstanceLock::admit()
 {
     switch (acquire()) {
     case Outcome::Acquired:
-    case Outcome::Unguarded:
-        return true;
-    case Outcome::RunningCopyAnswered:
-        return false;
+    case Outcome::Unguarded: return true;
+    case Outcome::RunningCopyAnswered: return false;
     case Outcome::RunningCopySilent:
         Platform::dialogs().notice(Dialogs::NoticeKind::Information, QStringLiteral("zettmar läuft bereits."));
         return false;

@@ -25,8 +25,7 @@ public:
     // handOverWait: how long a start waits for a copy that holds the lock without answering, as one
     // that is ending to restart does.
     // The data folder must exist already.
-    explicit InstanceLock(const QString &dataFolder,
-                          std::chrono::milliseconds handOverWait = std::chrono::seconds(5));
+    explicit InstanceLock(const QString &dataFolder, std::chrono::milliseconds handOverWait = std::chrono::seconds(5));
     ~InstanceLock() override;
 
     Outcome acquire();

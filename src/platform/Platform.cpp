@@ -24,12 +24,39 @@ Platform::Services Platform::install(const Services &services)
     return previous;
 }
 
-Dialogs &Platform::dialogs() { return installed(s_services.dialogs, "Dialogs"); }
-Shell &Platform::shell() { return installed(s_services.shell, "Shell"); }
-Places &Platform::places() { return installed(s_services.places, "Places"); }
-Clock &Platform::clock() { return installed(s_services.clock, "Clock"); }
-Process &Platform::process() { return installed(s_services.process, "Process"); }
-Help &Platform::help() { return installed(s_services.help, "Help"); }
-Clipboard &Platform::clipboard() { return installed(s_services.clipboard, "Clipboard"); }
-PointerSynth &Platform::pointerSynth() { return installed(s_services.pointerSynth, "PointerSynth"); }
-Printing &Platform::printing() { return installed(s_services.printing, "Printing"); }
+Dialogs &Platform::dialogs()
+{
+    return installed(s_services.dialogs, "Dialogs");
+}
+Shell &Platform::shell()
+{
+    return installed(s_services.shell, "Shell");
+}
+Places &Platform::places()
+{
+    return installed(s_services.places, "Places");
+}
+Clock &Platform::clock()
+{
+    return installed(s_services.clock, "Clock");
+}
+Process &Platform::process()
+{
+    return installed(s_services.process, "Process");
+}
+Help &Platform::help()
+{
+    return installed(s_services.help, "Help");
+}
+Clipboard &Platform::clipboard()
+{
+    return installed(s_services.clipboard, "Clipboard");
+}
+PointerSynth &Platform::pointerSynth()
+{
+    return installed(s_services.pointerSynth, "PointerSynth");
+}
+Printing &Platform::printing()
+{
+    return installed(s_services.printing, "Printing");
+}

@@ -111,19 +111,17 @@ bool QtDialogs::captionedQuestion(const QString &caption, const QString &text)
     return runBox(QMessageBox::Question, caption, text, Buttons::YesNo);
 }
 
-std::optional<QString> QtDialogs::inputLine(const QString &caption, const QString &prompt,
-                                            const QString &initial)
+std::optional<QString> QtDialogs::inputLine(const QString &caption, const QString &prompt, const QString &initial)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
-                                               QLineEdit::Normal, initial, &ok);
+    const QString text
+        = QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return text;
 }
 
-std::optional<QString> QtDialogs::openFile(const QString &caption, const QString &filter,
-                                           const QString &startFolder)
+std::optional<QString> QtDialogs::openFile(const QString &caption, const QString &filter, const QString &startFolder)
 {
     return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, startFolder, filter));
 }

@@ -30,8 +30,8 @@ QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, const Printing::JobSet
         return;
     m_printer->setDocName(settings.name);
     m_printer->setCopyCount(settings.copies);
-    m_printer->setPageOrientation(settings.orientation == Printing::Orientation::Landscape
-                                      ? QPageLayout::Landscape : QPageLayout::Portrait);
+    m_printer->setPageOrientation(settings.orientation == Printing::Orientation::Landscape ? QPageLayout::Landscape
+                                                                                           : QPageLayout::Portrait);
     if (!m_painter.begin(m_printer.get()))
         m_failure = startFailure();
 }

@@ -37,7 +37,8 @@ QHash<QString, QString> buildTable()
     for (const Translation &translation : kTranslations)
         table.insert(QString::fromLocal8Bit(std::strerror(translation.error)), QString::fromUtf8(translation.german));
     // Qt's own text when a folder is opened as a file.
-    table.insert(QStringLiteral("file to open is a directory"), QStringLiteral("Die zu öffnende Datei ist ein Verzeichnis"));
+    table.insert(QStringLiteral("file to open is a directory"),
+                 QStringLiteral("Die zu öffnende Datei ist ein Verzeichnis"));
     return table;
 }
 

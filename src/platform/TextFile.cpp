@@ -47,14 +47,11 @@ TextEncoding encodingOf(const QByteArray &bytes)
 bool readsBackIn(const QByteArray &bytes, TextEncoding encoding)
 {
     switch (encoding) {
-    case TextEncoding::Windows1252:
-        return encodingOf(bytes) == TextEncoding::Windows1252;
-    case TextEncoding::Utf8WithoutMark:
-        return encodingByMark(bytes) == TextEncoding::Windows1252;
+    case TextEncoding::Windows1252: return encodingOf(bytes) == TextEncoding::Windows1252;
+    case TextEncoding::Utf8WithoutMark: return encodingByMark(bytes) == TextEncoding::Windows1252;
     case TextEncoding::Utf8:
     case TextEncoding::Utf16LE:
-    case TextEncoding::Utf16BE:
-        break;
+    case TextEncoding::Utf16BE: break;
     }
     return true;
 }
@@ -95,9 +92,8 @@ QStringList splitWindows1252(const QByteArray &bytes)
 {
     QStringList lines;
     const char *data = bytes.constData();
-    forEachLine(data, bytes.size(), [&](qsizetype begin, qsizetype end) {
-        lines.append(Windows1252::decode(data + begin, end - begin));
-    });
+    forEachLine(data, bytes.size(),
+                [&](qsizetype begin, qsizetype end) { lines.append(Windows1252::decode(data + begin, end - begin)); });
     return lines;
 }
 
@@ -224,9 +220,8 @@ QString TextFile::decodeText(const QByteArray &bytes)
 QStringList TextFile::splitLines(QStringView text)
 {
     QStringList lines;
-    forEachLine(text.utf16(), text.size(), [&](qsizetype begin, qsizetype end) {
-        lines.append(text.sliced(begin, end - begin).toString());
-    });
+    forEachLine(text.utf16(), text.size(),
+                [&](qsizetype begin, qsizetype end) { lines.append(text.sliced(begin, end - begin).toString()); });
     return lines;
 }
 

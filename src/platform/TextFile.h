@@ -45,5 +45,5 @@ public:
     [[nodiscard]] static QString writeLines(const QString &path, const QStringList &lines, TextEncoding encoding);
     // permissions, when given, are set on the new file before it replaces the old one.
     [[nodiscard]] static QString writeBytes(const QString &path, const QByteArray &bytes,
-                              std::optional<QFileDevice::Permissions> permissions = std::nullopt);
+                                            std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 };

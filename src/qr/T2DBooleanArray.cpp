@@ -3,7 +3,8 @@
 #include <algorithm>
 
 T2DBooleanArray::T2DBooleanArray(int size)
-    : m_size(std::max(size, 0)), m_values(static_cast<std::size_t>(m_size) * static_cast<std::size_t>(m_size), 0)
+    : m_size(std::max(size, 0))
+    , m_values(static_cast<std::size_t>(m_size) * static_cast<std::size_t>(m_size), 0)
 {
 }
 

@@ -15,7 +15,10 @@ public:
 
 private:
     bool contains(int column, int row) const { return column >= 0 && row >= 0 && column < m_size && row < m_size; }
-    std::size_t index(int column, int row) const { return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_size) + static_cast<std::size_t>(column); }
+    std::size_t index(int column, int row) const
+    {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_size) + static_cast<std::size_t>(column);
+    }
 
     int m_size;
     std::vector<uint8_t> m_values;

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 TByteMatrix::TByteMatrix(int width, int height)
-    : m_width(std::max(width, 0)), m_height(std::max(height, 0)),
-      m_cells(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), Empty)
+    : m_width(std::max(width, 0))
+    , m_height(std::max(height, 0))
+    , m_cells(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), Empty)
 {
 }
 

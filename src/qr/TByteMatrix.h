@@ -24,7 +24,10 @@ public:
     bool operator==(const TByteMatrix &) const = default;
 
 private:
-    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) + static_cast<std::size_t>(x); }
+    std::size_t index(int x, int y) const
+    {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) + static_cast<std::size_t>(x);
+    }
 
     int m_width;
     int m_height;

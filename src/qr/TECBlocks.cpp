@@ -1,7 +1,8 @@
 #include "qr/TECBlocks.h"
 
 TECBlocks::TECBlocks(int ecCodewordsPerBlock, std::vector<TECB> groups)
-    : m_ecCodewordsPerBlock(ecCodewordsPerBlock), m_groups(std::move(groups))
+    : m_ecCodewordsPerBlock(ecCodewordsPerBlock)
+    , m_groups(std::move(groups))
 {
 }
 

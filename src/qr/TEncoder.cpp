@@ -79,7 +79,9 @@ void appendAlphanumeric(const std::string &characters, TBitArray &bits)
     for (std::size_t start = 0; start < characters.size(); start += 2) {
         const int first = alphanumericValue(static_cast<char16_t>(characters[start]));
         if (start + 1 < characters.size())
-            bits.appendBits(static_cast<uint32_t>(45 * first + alphanumericValue(static_cast<char16_t>(characters[start + 1]))), 11);
+            bits.appendBits(
+                static_cast<uint32_t>(45 * first + alphanumericValue(static_cast<char16_t>(characters[start + 1]))),
+                11);
         else
             bits.appendBits(static_cast<uint32_t>(first), 6);
     }
@@ -89,15 +91,9 @@ TBitArray contentBits(const TSegment &segment)
 {
     TBitArray bits;
     switch (segment.mode) {
-    case TMode::Numeric:
-        appendNumeric(segment.content, bits);
-        break;
-    case TMode::Alphanumeric:
-        appendAlphanumeric(segment.content, bits);
-        break;
-    case TMode::Byte:
-        bits.appendBytes(std::vector<uint8_t>(segment.content.begin(), segment.content.end()));
-        break;
+    case TMode::Numeric: appendNumeric(segment.content, bits); break;
+    case TMode::Alphanumeric: appendAlphanumeric(segment.content, bits); break;
+    case TMode::Byte: bits.appendBytes(std::vector<uint8_t>(segment.content.begin(), segment.content.end())); break;
     }
     return bits;
 }
@@ -143,18 +139,12 @@ void appendInterleaved(const std::vector<TBlockPair> &pairs, std::vector<uint8_t
 TSegment TEncoder::makeSegment(const QString &text, int option)
 {
     switch (option) {
-    case Numeric:
-        return {TMode::Numeric, keptCharacters(text, isDigit)};
-    case Alphanumeric:
-        return {TMode::Alphanumeric, keptCharacters(text, isAlphanumeric)};
-    case Latin1:
-        return {TMode::Byte, keptCharacters(text, isLatin1)};
-    case Utf8WithByteOrderMark:
-        return {TMode::Byte, "\xEF\xBB\xBF" + utf8(text)};
-    case Utf8:
-        return {TMode::Byte, utf8(text)};
-    default:
-        return makeSegment(text, automaticOption(text));
+    case Numeric: return {TMode::Numeric, keptCharacters(text, isDigit)};
+    case Alphanumeric: return {TMode::Alphanumeric, keptCharacters(text, isAlphanumeric)};
+    case Latin1: return {TMode::Byte, keptCharacters(text, isLatin1)};
+    case Utf8WithByteOrderMark: return {TMode::Byte, "\xEF\xBB\xBF" + utf8(text)};
+    case Utf8: return {TMode::Byte, utf8(text)};
+    default: return makeSegment(text, automaticOption(text));
     }
 }
 

@@ -10,7 +10,10 @@ public:
     int formatBits() const { return m_formatBits; }
 
 private:
-    explicit TErrorCorrectionLevel(int formatBits) : m_formatBits(formatBits) {}
+    explicit TErrorCorrectionLevel(int formatBits)
+        : m_formatBits(formatBits)
+    {
+    }
 
     int m_formatBits;
 };

@@ -3,7 +3,8 @@
 #include "qr/TGenericGF.h"
 
 TGenericGFPoly::TGenericGFPoly(const TGenericGF &field, std::vector<int> coefficients)
-    : m_field(&field), m_coefficients(std::move(coefficients))
+    : m_field(&field)
+    , m_coefficients(std::move(coefficients))
 {
     std::size_t firstNonZero = 0;
     while (firstNonZero + 1 < m_coefficients.size() && m_coefficients[firstNonZero] == 0)
@@ -18,8 +19,8 @@ TGenericGFPoly TGenericGFPoly::multiply(const TGenericGFPoly &other) const
     std::vector<int> product(m_coefficients.size() + other.m_coefficients.size() - 1, 0);
     for (std::size_t i = 0; i < m_coefficients.size(); ++i)
         for (std::size_t j = 0; j < other.m_coefficients.size(); ++j)
-            product[i + j] = TGenericGF::addOrSubtract(
-                product[i + j], m_field->multiply(m_coefficients[i], other.m_coefficients[j]));
+            product[i + j] = TGenericGF::addOrSubtract(product[i + j],
+                                                       m_field->multiply(m_coefficients[i], other.m_coefficients[j]));
     return TGenericGFPoly(*m_field, std::move(product));
 }
 

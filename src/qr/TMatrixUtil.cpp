@@ -72,7 +72,8 @@ void embedAlignmentPatterns(const TVersion &version, TByteMatrix &matrix)
     for (const int cy : centers) {
         for (const int cx : centers) {
             // The three corners that hold finder patterns get no alignment pattern.
-            const bool onFinder = (cx == first && cy == first) || (cx == first && cy == last) || (cx == last && cy == first);
+            const bool onFinder
+                = (cx == first && cy == first) || (cx == first && cy == last) || (cx == last && cy == first);
             if (!onFinder)
                 embedConcentricPattern(matrix, cx - 2, cy - 2, 5);
         }

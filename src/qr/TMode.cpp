@@ -5,12 +5,9 @@
 int modeIndicator(TMode mode)
 {
     switch (mode) {
-    case TMode::Numeric:
-        return 0b0001;
-    case TMode::Alphanumeric:
-        return 0b0010;
-    case TMode::Byte:
-        break;
+    case TMode::Numeric: return 0b0001;
+    case TMode::Alphanumeric: return 0b0010;
+    case TMode::Byte: break;
     }
     return 0b0100;
 }
@@ -22,12 +19,9 @@ int characterCountBits(TMode mode, int version)
     static constexpr int kAlphanumericBits[] = {9, 11, 13};
     static constexpr int kByteBits[] = {8, 16, 16};
     switch (mode) {
-    case TMode::Numeric:
-        return kNumericBits[range];
-    case TMode::Alphanumeric:
-        return kAlphanumericBits[range];
-    case TMode::Byte:
-        break;
+    case TMode::Numeric: return kNumericBits[range];
+    case TMode::Alphanumeric: return kAlphanumericBits[range];
+    case TMode::Byte: break;
     }
     return kByteBits[range];
 }

@@ -9,9 +9,9 @@
 class TQRCodeGenerator {
 public:
     enum class TState {
-        NoSymbol,         // nothing encoded yet
+        NoSymbol, // nothing encoded yet
         Encoded,
-        ContentTooLarge,  // the content exceeds version 40 at level L; Rows and Columns are 0
+        ContentTooLarge, // the content exceeds version 40 at level L; Rows and Columns are 0
     };
 
     QString Data() const { return m_data; }

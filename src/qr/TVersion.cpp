@@ -61,7 +61,9 @@ const TVersion *TVersion::forNumber(int number)
 }
 
 TVersion::TVersion(int number, int totalCodewords, std::vector<int> alignmentPatternCenters, TECBlocks ecBlocks)
-    : m_number(number), m_totalCodewords(totalCodewords),
-      m_alignmentPatternCenters(std::move(alignmentPatternCenters)), m_ecBlocks(std::move(ecBlocks))
+    : m_number(number)
+    , m_totalCodewords(totalCodewords)
+    , m_alignmentPatternCenters(std::move(alignmentPatternCenters))
+    , m_ecBlocks(std::move(ecBlocks))
 {
 }

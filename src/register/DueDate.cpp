@@ -44,6 +44,5 @@ QString DueDate::messageFor(Error error)
 
 bool DueDate::isOverdue(const QDate &dueDate, const QString &status, const QDate &today)
 {
-    return dueDate.isValid() && dueDate > QDate(1899, 12, 30) && dueDate < today
-        && status == InvoiceLine::kStatusOpen;
+    return dueDate.isValid() && dueDate > QDate(1899, 12, 30) && dueDate < today && status == InvoiceLine::kStatusOpen;
 }

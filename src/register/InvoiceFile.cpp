@@ -42,7 +42,8 @@ QString InvoiceFile::unreadableMessage(const QString &reason) const
     return QStringLiteral("Die Rechnungsdatei \"%1\" kann nicht gelesen werden (%2).\n\n"
                           "Ihre Rechnungen dieses Jahres werden daher nicht angezeigt, und die Datei bleibt "
                           "unverändert. Bitte prüfen Sie, ob unter diesem Namen eine gewöhnliche Datei liegt, die "
-                          "Sie lesen dürfen, oder stellen Sie sie aus einer Datensicherung wieder her. Laden Sie das Jahr danach neu "
+                          "Sie lesen dürfen, oder stellen Sie sie aus einer Datensicherung wieder her. Laden Sie das "
+                          "Jahr danach neu "
                           "(Menü \"Jahr laden\") oder starten Sie das Programm neu.")
         .arg(m_path, reason);
 }

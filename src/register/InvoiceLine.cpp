@@ -74,9 +74,27 @@ QString InvoiceLine::join(const QStringList &fields)
 QString InvoiceLine::labelOf(Field field)
 {
     static const char *const kLabels[kFieldCount] = {
-        "Titel", "Rechnungsdatum", "Rechnungsbetrag", "Zahlungsfrist", "Zahlungstermin", "Rechnungsnummer",
-        "Artikel/Dienstleistung", "Gläubiger", "Email", "Webseite", "Plz", "Ort", "Strasse", "Land", "Tel",
-        "Fax", "IBAN", "BIC", "Kundennummer", "Hausnr.", "Status",
+        "Titel",
+        "Rechnungsdatum",
+        "Rechnungsbetrag",
+        "Zahlungsfrist",
+        "Zahlungstermin",
+        "Rechnungsnummer",
+        "Artikel/Dienstleistung",
+        "Gläubiger",
+        "Email",
+        "Webseite",
+        "Plz",
+        "Ort",
+        "Strasse",
+        "Land",
+        "Tel",
+        "Fax",
+        "IBAN",
+        "BIC",
+        "Kundennummer",
+        "Hausnr.",
+        "Status",
     };
     return QString::fromUtf8(kLabels[field]);
 }

@@ -8,8 +8,27 @@ class InvoiceLine {
 public:
     // Field positions in the line, named after the editor fields that show them.
     enum Field : int {
-        Title, ReDatum, Preis, Frist, Ende, ReNummer, Artikel, Name, Email, Web, Plz,
-        City, Strasse, Land, Tel, Fax, Iban, Bic, KNum, HNr, Status
+        Title,
+        ReDatum,
+        Preis,
+        Frist,
+        Ende,
+        ReNummer,
+        Artikel,
+        Name,
+        Email,
+        Web,
+        Plz,
+        City,
+        Strasse,
+        Land,
+        Tel,
+        Fax,
+        Iban,
+        Bic,
+        KNum,
+        HNr,
+        Status
     };
     static constexpr int kFieldCount = 21;
     // The two values of the status field.

@@ -1,8 +1,8 @@
 #include "register/InvoiceListModel.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/Regional.h"
 #include "platform/TextTrim.h"
-#include "platform/AsciiCase.h"
 #include "register/InvoiceLine.h"
 #include "register/ListTotal.h"
 #include "register/RecordSession.h"

@@ -94,9 +94,8 @@ void ListPrintout::paintRow(QPainter &painter, const ListPrintLayout &layout, in
     for (int column = 0; column < m_table.columnCount(); ++column) {
         const QRect clip = layout.cellRect(column, top);
         const QString text = cell(row, column);
-        const int left = column < firstRightAligned
-                             ? clip.left()
-                             : clip.right() + 1 - painter.fontMetrics().horizontalAdvance(text);
+        const int left = column < firstRightAligned ? clip.left()
+                                                    : clip.right() + 1 - painter.fontMetrics().horizontalAdvance(text);
         drawClipped(painter, clip, left, top, text);
     }
 }

@@ -19,8 +19,8 @@ namespace {
 
 constexpr std::array<const char *, InvoiceLine::kFieldCount> kFieldNames = {
     "EditTitle", "EditReDatum", "EditPreis", "EditFrist", "EditEnde", "EditReNummer", "EditArtikel",
-    "EditName", "EditEmail", "EditWeb", "EditPlz", "EditCity", "EditStrasse", "EditLand", "EditTel",
-    "EditFax", "EditIban", "EditBic", "EditKNum", "EditHNr", "EditStatus",
+    "EditName",  "EditEmail",   "EditWeb",   "EditPlz",   "EditCity", "EditStrasse",  "EditLand",
+    "EditTel",   "EditFax",     "EditIban",  "EditBic",   "EditKNum", "EditHNr",      "EditStatus",
 };
 
 const QColor kOverdueColour(128, 0, 0);
@@ -179,10 +179,9 @@ RecordSession::Result RecordEditor::storeShown()
 // A refusal is about the input and warns; a failed read or write is an error of the file.
 void RecordEditor::report(const RecordSession::Result &result)
 {
-    const bool aboutInput = result.outcome == RecordSession::Outcome::Incomplete
-        || result.outcome == RecordSession::Outcome::Refused;
-    Platform::dialogs().notice(aboutInput ? Dialogs::NoticeKind::Warning : Dialogs::NoticeKind::Error,
-                               result.message);
+    const bool aboutInput
+        = result.outcome == RecordSession::Outcome::Incomplete || result.outcome == RecordSession::Outcome::Refused;
+    Platform::dialogs().notice(aboutInput ? Dialogs::NoticeKind::Warning : Dialogs::NoticeKind::Error, result.message);
 }
 
 bool RecordEditor::offerToSave()
@@ -327,8 +326,7 @@ bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
         if (edit == &field(InvoiceLine::Frist) && isFieldFocusChange(event))
             EditFristExit();
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

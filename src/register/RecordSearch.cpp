@@ -1,7 +1,7 @@
 #include "register/RecordSearch.h"
 
-#include "platform/TextTrim.h"
 #include "platform/AsciiCase.h"
+#include "platform/TextTrim.h"
 #include "register/InvoiceLine.h"
 #include "register/RecordSession.h"
 

@@ -128,10 +128,10 @@ RecordSession::Result RecordSession::refusalOfCharacters(const QStringList &fiel
         if (position < 0)
             continue;
         const qsizetype length = fields[i][position].isHighSurrogate() ? 2 : 1;
-        return {Outcome::Refused, QStringLiteral("Das Zeichen \"%1\" im Feld \"%2\" kann in der Datei nicht "
-                                                 "gespeichert werden. Bitte ersetzen Sie es.")
-                                      .arg(fields[i].mid(position, length),
-                                           InvoiceLine::labelOf(InvoiceLine::Field(i)))};
+        return {Outcome::Refused,
+                QStringLiteral("Das Zeichen \"%1\" im Feld \"%2\" kann in der Datei nicht "
+                               "gespeichert werden. Bitte ersetzen Sie es.")
+                    .arg(fields[i].mid(position, length), InvoiceLine::labelOf(InvoiceLine::Field(i)))};
     }
     return {};
 }

@@ -27,8 +27,9 @@ constexpr int kToolButtonStep = 32;
 } // namespace
 
 TFormAppListe::TFormAppListe(const RecordSession &session, TFormFrage &prompt, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                  | Qt::WindowCloseButtonHint)
     , ui(std::make_unique<Ui::TFormAppListe>())
     , m_model(session)
     , m_prompt(prompt)
@@ -62,10 +63,13 @@ void TFormAppListe::setUpList()
     connect(header, &QHeaderView::sectionDoubleClicked, this, &TFormAppListe::MyListColumnClick);
     // Focus alone makes a row current without selecting it; drawn as current it would look chosen, yet
     // the take-over takes only a selected row.
-    connect(ui->MyList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        if (!ui->MyList->selectionModel()->hasSelection())
-            ui->MyList->selectionModel()->clearCurrentIndex();
-    }, Qt::QueuedConnection);
+    connect(
+        ui->MyList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this] {
+            if (!ui->MyList->selectionModel()->hasSelection())
+                ui->MyList->selectionModel()->clearCurrentIndex();
+        },
+        Qt::QueuedConnection);
 }
 
 void TFormAppListe::setUpLook()
@@ -74,9 +78,9 @@ void TFormAppListe::setUpLook()
     cream.setColor(QPalette::Window, QColor(255, 251, 240));
     setPalette(cream);
     setAutoFillBackground(true);
-    ui->ToolBar1->setStyleSheet(QStringLiteral(
-        "QFrame#ToolBar1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white,"
-        " stop:1 rgb(117, 122, 145)); }"));
+    ui->ToolBar1->setStyleSheet(
+        QStringLiteral("QFrame#ToolBar1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white,"
+                       " stop:1 rgb(117, 122, 145)); }"));
     auto *caption = new QLabel(QStringLiteral(" Summe: "), ui->StatusBar1);
     caption->setFixedWidth(100);
     caption->setAlignment(Qt::AlignCenter);
@@ -197,6 +201,5 @@ void TFormAppListe::showSortIndicator()
 {
     QHeaderView *header = ui->MyList->header();
     header->setSortIndicatorShown(true);
-    header->setSortIndicator(m_model.sortColumn(),
-                             m_model.isDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+    header->setSortIndicator(m_model.sortColumn(), m_model.isDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
 }

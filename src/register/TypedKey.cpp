@@ -21,15 +21,12 @@ bool TypedKey::producesCharacter(int key, Qt::KeyboardModifiers modifiers, QStri
     switch (key) {
     case Qt::Key_Backspace:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return true;
+    case Qt::Key_Enter: return true;
     case Qt::Key_Delete:
     case Qt::Key_Escape:
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return false;
-    default:
-        break;
+    case Qt::Key_Backtab: return false;
+    default: break;
     }
     if (isControlLetter(key, modifiers))
         return true;

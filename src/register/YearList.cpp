@@ -21,8 +21,9 @@ void offerCurrentYear(QStringList &years, const QString &currentYear)
 
 QStringList YearList::inFolder(const QString &dataFolder, const QString &currentYear)
 {
-    const QStringList names = QDir(dataFolder).entryList({QStringLiteral("*.csv")}, QDir::Files | QDir::Hidden,
-                                                         QDir::Name | QDir::IgnoreCase);
+    const QStringList names
+        = QDir(dataFolder)
+              .entryList({QStringLiteral("*.csv")}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     QStringList years;
     years.reserve(names.size() + 1);
     for (const QString &name : names)

@@ -131,5 +131,6 @@ QString SettingsFile::save(const QStringList &lines) const
 // Only the user may read the file: it holds the program password and the banking login.
 QString SettingsFile::writeEnciphered(const QByteArray &plain) const
 {
-    return TextFile::writeBytes(m_path, SettingsCipher::encipher(plain), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return TextFile::writeBytes(m_path, SettingsCipher::encipher(plain),
+                                QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

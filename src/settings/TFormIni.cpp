@@ -128,9 +128,9 @@ void TFormIni::load()
         return;
     const SettingsFile::Loaded loaded = file.loadForSettingsWindow();
     if (!loaded.readError.isEmpty()) {
-        Platform::dialogs().notice(Dialogs::NoticeKind::Error,
-                                   QStringLiteral("Die Einstellungen \"%1\" können nicht gelesen werden. %2")
-                                       .arg(IniDatei, loaded.readError));
+        Platform::dialogs().notice(
+            Dialogs::NoticeKind::Error,
+            QStringLiteral("Die Einstellungen \"%1\" können nicht gelesen werden. %2").arg(IniDatei, loaded.readError));
         return;
     }
     const QStringList &lines = loaded.lines;
@@ -177,8 +177,8 @@ QStringList TFormIni::fieldLines() const
 QString TFormIni::firstProblem(const QStringList &lines) const
 {
     for (const CheckedLine &checked : kCheckedLines) {
-        const QString problem =
-            SettingsEntryCheck::problem(QString::fromUtf8(checked.caption), lines[indexOf(checked.line)]);
+        const QString problem
+            = SettingsEntryCheck::problem(QString::fromUtf8(checked.caption), lines[indexOf(checked.line)]);
         if (!problem.isEmpty())
             return problem;
     }

@@ -18,9 +18,9 @@ public:
     TFormLogin();
     ~TFormLogin() override;
 
-    QString PassW;         // the program password, set by the opener
-    bool LoginOk = false;  // true only after a correct entry
-    int FailCount = 0;     // wrong entries in this showing
+    QString PassW;        // the program password, set by the opener
+    bool LoginOk = false; // true only after a correct entry
+    int FailCount = 0;    // wrong entries in this showing
 
 protected:
     void showEvent(QShowEvent *event) override;

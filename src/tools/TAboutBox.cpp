@@ -59,8 +59,7 @@ void TAboutBox::paintEvent(QPaintEvent *)
 
 bool TAboutBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Label5Click();
         return true;
     }

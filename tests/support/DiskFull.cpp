@@ -2,7 +2,7 @@
 
 DiskFull::DiskFull(qint64 largestFile)
 {
-    struct sigaction ignore {};
+    struct sigaction ignore { };
     ignore.sa_handler = SIG_IGN;
     sigaction(SIGXFSZ, &ignore, &m_previousAction);
     getrlimit(RLIMIT_FSIZE, &m_previous);

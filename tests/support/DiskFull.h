@@ -16,5 +16,5 @@ public:
 
 private:
     rlimit m_previous{};
-    struct sigaction m_previousAction {};
+    struct sigaction m_previousAction { };
 };

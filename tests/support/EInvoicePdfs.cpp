@@ -57,7 +57,8 @@ QByteArray EInvoicePdfs::withEmbeddedFile(const QString &name, const QByteArray 
         "<< /Type /Catalog /Pages 2 0 R /Names << /EmbeddedFiles << /Names [" + fileName + " 4 0 R] >> >> >>",
         "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 6 0 R >>",
-        "<< /Type /Filespec /F " + fileName + " /UF " + fileName + " /AFRelationship /Alternative /EF << /F 5 0 R >> >>",
+        "<< /Type /Filespec /F " + fileName + " /UF " + fileName
+            + " /AFRelationship /Alternative /EF << /F 5 0 R >> >>",
         stream("/Type /EmbeddedFile /Subtype /text#2Fxml", bytes),
         stream("", "% " + QByteArray(padding, 'x')),
     });
@@ -74,7 +75,8 @@ QByteArray EInvoicePdfs::withGiroCode(const QString &payload)
         for (int row = 0; row < generator.Rows(); ++row) {
             for (int column = 0; column < generator.Columns(); ++column) {
                 if (generator.IsBlack(row, column))
-                    painter.fillRect(origin.x() + column * kModule, origin.y() + row * kModule, kModule, kModule, Qt::black);
+                    painter.fillRect(origin.x() + column * kModule, origin.y() + row * kModule, kModule, kModule,
+                                     Qt::black);
             }
         }
     });

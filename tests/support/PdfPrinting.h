@@ -19,8 +19,8 @@ public:
     };
 
     PdfPrinting();
-    QList<Job> jobs;      // every job that started, with the settings it printed with
-    QString printerFile;  // where the chosen printer writes
+    QList<Job> jobs;     // every job that started, with the settings it printed with
+    QString printerFile; // where the chosen printer writes
 
     Start choosePrinter(const JobSettings &settings) override;
     Start toPdf(const QString &path, const JobSettings &settings) override;

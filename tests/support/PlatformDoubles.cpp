@@ -69,13 +69,25 @@ TempDataFolder::~TempDataFolder()
     qputenv("XDG_RUNTIME_DIR", m_previousRuntime);
 }
 
-QString TempDataFolder::root() const { return m_root.path(); }
+QString TempDataFolder::root() const
+{
+    return m_root.path();
+}
 
-QString TempDataFolder::dataFolder() const { return DesktopPlaces().dataFolder(); }
+QString TempDataFolder::dataFolder() const
+{
+    return DesktopPlaces().dataFolder();
+}
 
-QString TempDataFolder::programFolder() const { return m_root.path() + QStringLiteral("/program/"); }
+QString TempDataFolder::programFolder() const
+{
+    return m_root.path() + QStringLiteral("/program/");
+}
 
-QString TempDataFolder::mailClient() const { return mailClientPath; }
+QString TempDataFolder::mailClient() const
+{
+    return mailClientPath;
+}
 
 QString TempDataFolder::putFile(const QString &name, const QByteArray &bytes) const
 {

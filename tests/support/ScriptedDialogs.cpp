@@ -54,8 +54,8 @@ void ScriptedDialogs::verifyScriptUsed()
     windowHandlers.clear();
     // A test that failed already has told its fault; a second report would only hide it.
     if (!problems.isEmpty() && !QTest::currentTestFailed())
-        QTest::qFail(qPrintable(QStringLiteral("dialog script: ") + problems.join(QStringLiteral("; "))),
-                     __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("dialog script: ") + problems.join(QStringLiteral("; "))), __FILE__,
+                     __LINE__);
 }
 
 template <typename T>
@@ -68,8 +68,7 @@ T ScriptedDialogs::next(QQueue<T> &queue, const T &fallback)
     return fallback;
 }
 
-std::optional<QString> ScriptedDialogs::nextInput(const QString &kind, const QString &caption,
-                                                  const QString &text)
+std::optional<QString> ScriptedDialogs::nextInput(const QString &kind, const QString &caption, const QString &text)
 {
     log.append({kind, caption, text});
     return next<std::optional<QString>>(inputs, std::nullopt);
@@ -104,8 +103,7 @@ bool ScriptedDialogs::captionedQuestion(const QString &caption, const QString &t
     return next(answers, false);
 }
 
-std::optional<QString> ScriptedDialogs::inputLine(const QString &caption, const QString &prompt,
-                                                  const QString &)
+std::optional<QString> ScriptedDialogs::inputLine(const QString &caption, const QString &prompt, const QString &)
 {
     return nextInput(QStringLiteral("input"), caption, prompt);
 }

@@ -17,8 +17,8 @@ WindowDoubles::WindowDoubles()
 
 int WindowDoubles::runWindow(QDialog &dialog)
 {
-    const ScriptedDialogs::WindowHandler handler =
-        dialogs.nextWindowHandler({QStringLiteral("window"), dialog.windowTitle(), dialog.objectName()});
+    const ScriptedDialogs::WindowHandler handler
+        = dialogs.nextWindowHandler({QStringLiteral("window"), dialog.windowTitle(), dialog.objectName()});
     dialog.setResult(QDialog::Rejected);
     dialog.show();
     QTest::qWait(0);

@@ -22,7 +22,8 @@ std::vector<unsigned char> render(int modulesPerSide, const ZbarReader::ModuleCo
             for (int py = 0; py < PixelsPerModule; ++py)
                 for (int px = 0; px < PixelsPerModule; ++px)
                     pixels[static_cast<std::size_t>(((y + QuietZone) * PixelsPerModule + py) * side
-                                                    + (x + QuietZone) * PixelsPerModule + px)] = 0;
+                                                    + (x + QuietZone) * PixelsPerModule + px)]
+                        = 0;
         }
     }
     return pixels;
