@@ -1,10 +1,9 @@
 #include "documents/DocumentKeyChange.h"
 
 #include "documents/DocumentKey.h"
-#include "platform/SystemReason.h"
+#include "platform/FileReplace.h"
 #include "register/InvoiceLine.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -14,15 +13,6 @@ bool isThere(const QString &path)
 {
     const QFileInfo file(path);
     return file.exists() || file.isSymLink();
-}
-
-// Moves the list file; the reason of a failure, empty on success. Never replaces an existing file.
-QString moveList(const QString &from, const QString &to)
-{
-    QFile file(from);
-    if (file.rename(to))
-        return {};
-    return SystemReason::german(file.errorString());
 }
 
 // From the fields as the main window shows them.
@@ -51,7 +41,7 @@ Notice DocumentKeyChange::follow(const QString &dataFolder, const QString &previ
                                "liegt unverändert im Datenordner.")
                     .arg(newList, oldList)};
     }
-    if (const QString reason = moveList(oldList, newList); !reason.isEmpty()) {
+    if (const QString reason = FileReplace::moveToNewName(oldList, newList); !reason.isEmpty()) {
         return {Dialogs::NoticeKind::Error,
                 QStringLiteral("Die Dokumentliste \"%1\" kann nicht in \"%2\" umbenannt werden.\n%3\nSie liegt "
                                "unverändert im Datenordner.")

@@ -207,6 +207,15 @@ QString FileReplace::move(const QString &from, const QString &to)
     return {};
 }
 
+QString FileReplace::moveToNewName(const QString &from, const QString &to)
+{
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) != 0)
+        return reasonOf(errno);
+    syncFolderOf(target);
+    return {};
+}
+
 QString FileReplace::moveInto(const QString &complete, const QString &target, const Options &options)
 {
     const int fd = ::open(QFile::encodeName(complete).constData(), O_RDONLY | O_CLOEXEC);

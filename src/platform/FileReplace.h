@@ -44,6 +44,9 @@ public:
     [[nodiscard]] static QString replace(const QString &path, const QByteArray &bytes, const Options &options = {});
     // Renames a file or folder in one step, as the moves of a restore do.
     [[nodiscard]] static QString move(const QString &from, const QString &to);
+    // The same, but refused ("exists") when something already has the new name, checked and renamed in
+    // one step, so nothing another program put there in between is lost.
+    [[nodiscard]] static QString moveToNewName(const QString &from, const QString &to);
     // Puts a file written completely by someone else (libzip) in place of the target,
     // in the same folder: its attributes set, flushed onto the disk, renamed.
     [[nodiscard]] static QString moveInto(const QString &complete, const QString &target, const Options &options = {});
