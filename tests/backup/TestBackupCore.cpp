@@ -387,29 +387,34 @@ void TestBackupCore::refusesANameAsFileAndFolder()
 
 void TestBackupCore::restoresEveryNameOrNothing_data()
 {
+    QTest::addColumn<QByteArrayList>("names");
     QTest::addColumn<bool>("utf8Flag");
-    QTest::addColumn<QStringList>("restored"); // empty: refused
+    QTest::addColumn<QStringList>("restored");
+    QTest::addColumn<QString>("failure"); // after the archive's path
+    const QByteArrayList codePage{"a\xFF.txt", "a\xFE.txt", "b\x84.txt"};
     // Without the flag a name is in code page 437 (ZIP's rule), where every byte is a character of its
     // own: two names that differ in a byte stay two files.
-    QTest::newRow("code page 437") << false << QStringList{u"a\u00A0.txt"_qs, u"a\u25A0.txt"_qs, u"b\u00E4.txt"_qs};
-    // Read as UTF-8, both would be "a\uFFFD.txt" and one of them lost.
-    QTest::newRow("UTF-8 flag on bytes that are not UTF-8") << true << QStringList();
+    QTest::newRow("code page 437") << codePage << false
+                                   << QStringList{u"a\u00A0.txt"_qs, u"a\u25A0.txt"_qs, u"b\u00E4.txt"_qs} << QString();
+    QTest::newRow("UTF-8 flag on bytes that are not UTF-8") << codePage << true << QStringList()
+                                                            << u"Das Archiv ist beschädigt"_qs;
+    // libzip passes overlong sequences as UTF-8; as text both names would be "a\uFFFD\uFFFD.txt".
+    QTest::newRow("overlong UTF-8") << QByteArrayList{"a\xC0\x80.txt", "a\xC0\x81.txt"} << false << QStringList()
+                                    << u"Der Name des Eintrags a\uFFFD\uFFFD.txt ist kein gültiger UTF-8-Text"_qs;
 }
 
 // All or nothing: each entry lands under its own name, or the archive is refused and nothing changes.
 void TestBackupCore::restoresEveryNameOrNothing()
 {
+    QFETCH(QByteArrayList, names);
     QFETCH(bool, utf8Flag);
     QFETCH(QStringList, restored);
-    const QByteArrayList names{"a\xFF.txt", "a\xFE.txt", "b\x84.txt"};
-    QVERIFY(makeRawArchive(m_other + QStringLiteral("x.zip"), names, utf8Flag));
+    QFETCH(QString, failure);
+    const QString archive = m_other + QStringLiteral("x.zip");
+    QVERIFY(makeRawArchive(archive, names, utf8Flag));
     putFile(m_data, QStringLiteral("2024rech.csv"), "alt");
     QMap<QString, QByteArray> expected = snapshot(m_data);
-    const QString failure = restore(m_data, {m_other + QStringLiteral("x.zip")});
-    if (restored.isEmpty())
-        QCOMPARE(failure, m_other + QStringLiteral("x.zip: Das Archiv ist beschädigt"));
-    else
-        QCOMPARE(failure, QString());
+    QCOMPARE(restore(m_data, {archive}), failure.isEmpty() ? failure : archive + QStringLiteral(": ") + failure);
     for (qsizetype i = 0; i < restored.size(); ++i)
         expected.insert(restored[i], names[i]);
     QCOMPARE(snapshot(m_data), expected);
