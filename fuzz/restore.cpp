@@ -1,7 +1,8 @@
 // The restore of a backup archive into the data folder of a sandbox.
 // Input: entries as name and content, separated by "\x" (name, content, name, content, ...), made into a
-// zip archive here. A name is UTF-8 with control characters as "A"; a name ending in "/" is a folder entry,
-// one starting with byte 01 a symbolic link to its content. The data folder holds "alt.txt",
+// zip archive here. A name is its bytes with control characters as "A", in the archive as UTF-8 when it
+// is valid UTF-8 and else as the bytes themselves, which ZIP reads in code page 437; a name ending in "/"
+// is a folder entry, one starting with byte 01 a symbolic link to its content. The data folder holds "alt.txt",
 // "ordner/f.txt" and the link "weg" to a folder outside it before the restore.
 // Properties:
 //  - nothing outside the data folder changes: the sandbox around it, the archive and the folder "weg"
@@ -10,9 +11,13 @@
 //  - a restore that reports success put every file entry under exactly its name with exactly its bytes,
 //    and no link was made;
 //  - an archive in which a file's name is a folder of another entry ("x/y" and "x") is refused;
+//  - an archive with a name that is no valid UTF-8 but that libzip takes for UTF-8 (an overlong or
+//    surrogate sequence, rule written here) is refused; other names that are not UTF-8 are restored under
+//    their code page 437 reading (table here);
 //  - an archive of ordinary names (none absolute, no "." or ".." or empty part, no link, no name of the
 //    data folder of another type) is restored, and afterwards the data folder holds exactly the files
-//    it held plus the entries, with the folders above them (a folder entry may be left out).
+//    it held plus the entries, with the folders above them (a folder entry may be left out, and with it
+//    the folders above it that no file entry needs).
 #include "FuzzCheck.h"
 #include "FuzzDialogs.h"
 #include "FuzzInput.h"
@@ -58,7 +63,55 @@ private:
 struct Entry {
     QByteArray content;
     bool link = false;
+    QByteArray name;         // in the archive
+    bool unreadable = false; // taken for UTF-8 by libzip, but none
 };
+
+bool isUtf8(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+// libzip's test: every byte from 128 on starts a sequence of 2, 3 or 4 bytes by its high bits, followed
+// by bytes of the form 10xxxxxx; it checks no further.
+bool takenForUtf8(const QByteArray &bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 128)
+            continue;
+        const int more = (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
+        if (more < 0 || i + more >= bytes.size())
+            return false;
+        for (int j = 1; j <= more; ++j) {
+            if ((static_cast<unsigned char>(bytes[i + j]) & 0xC0) != 0x80)
+                return false;
+        }
+        i += more;
+    }
+    return true;
+}
+
+// Code page 437 from byte 127 on (127 as the house sign, as libzip reads it); the bytes below are ASCII
+// here, as names hold no control character.
+QString codePage437(const QByteArray &bytes)
+{
+    static const char16_t kHigh[] =
+    u"\u00C7\u00FC\u00E9\u00E2\u00E4\u00E0\u00E5\u00E7\u00EA\u00EB\u00E8\u00EF\u00EE\u00EC\u00C4\u00C5"
+    u"\u00C9\u00E6\u00C6\u00F4\u00F6\u00F2\u00FB\u00F9\u00FF\u00D6\u00DC\u00A2\u00A3\u00A5\u20A7\u0192"
+    u"\u00E1\u00ED\u00F3\u00FA\u00F1\u00D1\u00AA\u00BA\u00BF\u2310\u00AC\u00BD\u00BC\u00A1\u00AB\u00BB"
+    u"\u2591\u2592\u2593\u2502\u2524\u2561\u2562\u2556\u2555\u2563\u2551\u2557\u255D\u255C\u255B\u2510"
+    u"\u2514\u2534\u252C\u251C\u2500\u253C\u255E\u255F\u255A\u2554\u2569\u2566\u2560\u2550\u256C\u2567"
+    u"\u2568\u2564\u2565\u2559\u2558\u2552\u2553\u256B\u256A\u2518\u250C\u2588\u2584\u258C\u2590\u2580"
+    u"\u03B1\u00DF\u0393\u03C0\u03A3\u03C3\u00B5\u03C4\u03A6\u0398\u03A9\u03B4\u221E\u03C6\u03B5\u2229"
+    u"\u2261\u00B1\u2265\u2264\u2320\u2321\u00F7\u2248\u00B0\u2219\u00B7\u221A\u207F\u00B2\u25A0\u00A0";
+    QString text;
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        text.append(code < 127 ? QChar(code) : code == 127 ? QChar(0x2302) : QChar(kHigh[code - 128]));
+    }
+    return text;
+}
 
 enum class Kind { Ordinary, Refused, Unusual };
 
@@ -71,6 +124,8 @@ Kind kindOf(const QString &name, const Entry &entry)
     const QStringList parts = (folder ? name.chopped(1) : name).split(u'/');
     if (name.startsWith(u'/') || parts.contains(QStringLiteral("..")) || parts.contains(QString()))
         return Kind::Refused;
+    if (entry.unreadable)
+        return Kind::Unusual;
     const bool overlong = std::any_of(parts.cbegin(), parts.cend(), [](const QString &p) { return p.toUtf8().size() > 255; });
     if (entry.link || overlong || parts.contains(QStringLiteral(".")) || name == QLatin1String("tmp.acc") || name.size() > 1000)
         return Kind::Unusual;
@@ -116,13 +171,14 @@ QString writeArchive(const QString &path, const Entries &entries)
     zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     FUZZ_CHECK(archive, path);
     for (const auto &[key, value] : entries) {
-        const QByteArray name = key.toUtf8();
+        const char *name = value.name.constData();
+        const zip_flags_t encoding = isUtf8(value.name) ? ZIP_FL_ENC_UTF_8 : ZIP_FL_ENC_RAW;
         if (key.endsWith(u'/')) {
-            FUZZ_CHECK(zip_dir_add(archive, name.constData(), ZIP_FL_ENC_UTF_8) >= 0, key);
+            FUZZ_CHECK(zip_dir_add(archive, name, encoding) >= 0, key);
             continue;
         }
         zip_source_t *source = zip_source_buffer(archive, value.content.constData(), zip_uint64_t(value.content.size()), 0);
-        const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
+        const zip_int64_t index = zip_file_add(archive, name, source, encoding);
         FUZZ_CHECK(index >= 0, key);
         if (value.link)
             zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, (S_IFLNK | 0777u) << 16);
@@ -137,8 +193,8 @@ Entries entriesOf(const FuzzInput &input)
     Entries entries;
     for (qsizetype i = 0; i + 1 < input.fieldCount(); i += 2) {
         QByteArray name = input.field(i);
-        Entry entry{input.field(i + 1), name.startsWith('\x01')};
-        if (entry.link)
+        const bool link = name.startsWith('\x01');
+        if (link)
             name.remove(0, 1);
         for (char &c : name) {
             if (static_cast<unsigned char>(c) < 32)
@@ -146,7 +202,8 @@ Entries entriesOf(const FuzzInput &input)
         }
         if (name.isEmpty())
             continue;
-        const QString key = QString::fromUtf8(name);
+        const Entry entry{input.field(i + 1), link, name, !isUtf8(name) && takenForUtf8(name)};
+        const QString key = isUtf8(name) || entry.unreadable ? QString::fromUtf8(name) : codePage437(name);
         const auto same = std::find_if(entries.begin(), entries.end(), [&key](const auto &e) { return e.first == key; });
         if (same == entries.end())
             entries.append({key, entry});
@@ -176,12 +233,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     bool ordinary = true;
     bool clash = false;
+    bool unreadable = false;
     bool conflict = false;
     QStringList names;
     for (const auto &[name, entry] : entries) {
         const bool isOrdinary = kindOf(name, entry) == Kind::Ordinary;
         ordinary = ordinary && isOrdinary;
         clash = clash || clashesWithData(name);
+        unreadable = unreadable || entry.unreadable;
         names.append(name);
         for (const auto &[other, otherEntry] : entries) {
             if (isOrdinary && !name.endsWith(u'/') && other.startsWith(name + u'/') && kindOf(other, otherEntry) == Kind::Ordinary)
@@ -205,6 +264,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(!ordinary || conflict || clash, shownNames + QStringLiteral(" not restored: ") + dialogs.notices.join(u'\n'));
         return 0;
     }
+    FUZZ_CHECK(!unreadable, shownNames + QStringLiteral(" restored though a name is no valid UTF-8"));
     FUZZ_CHECK(!conflict, shownNames + QStringLiteral(" restored though a file name is a folder of another entry:\n") +
                               FuzzSandbox::difference(dataBefore, dataAfter));
     QMap<QString, QByteArray> expected = dataBefore;
@@ -212,14 +272,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (kindOf(name, entry) != Kind::Ordinary || clashesWithData(name))
             continue;
         const QString path = pathOf(name);
-        for (const QString &folder : foldersAbove(path)) {
-            if (!expected.contains(folder))
+        const bool folderEntry = name.endsWith(u'/');
+        // An empty folder may come back or not, and so may the folders above it: our backups hold files only.
+        QStringList folders = foldersAbove(path);
+        if (folderEntry)
+            folders.append(path);
+        for (const QString &folder : folders) {
+            if (!expected.contains(folder) && (!folderEntry || dataAfter.contains(folder)))
                 expected.insert(folder, dataAfter.value(folder));
         }
-        // An empty folder may come back or not: our backups hold files only.
-        if (name.endsWith(u'/') && dataAfter.contains(path) && !expected.contains(path))
-            expected.insert(path, dataAfter.value(path));
-        if (!name.endsWith(u'/')) {
+        if (!folderEntry) {
             FUZZ_CHECK(typeAndContent(dataAfter.value(path)) == "file " + entry.content,
                        shownNames + QStringLiteral(" restored, but not ") + FuzzCheck::shown(path) + u'\n' +
                            FuzzSandbox::difference(dataBefore, dataAfter));

@@ -70,7 +70,15 @@ std::optional<ZipReader::Entry> ZipReader::entry(std::uint64_t index, QString &f
         failure = FailureText::ofZip(zip_get_error(m_archive));
         return std::nullopt;
     }
-    Entry found{QString::fromUtf8(name), isLink(m_archive, index), std::nullopt};
+    // libzip takes overlong and surrogate sequences for UTF-8; read as text they become U+FFFD, and two
+    // names that differ there would land on one file.
+    const QByteArray bytes(name);
+    const QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() != bytes) {
+        failure = QStringLiteral("Der Name des Eintrags %1 ist kein gültiger UTF-8-Text").arg(text);
+        return std::nullopt;
+    }
+    Entry found{text, isLink(m_archive, index), std::nullopt};
     if (stat.valid & ZIP_STAT_MTIME)
         found.modified = QDateTime::fromSecsSinceEpoch(stat.mtime);
     return found;

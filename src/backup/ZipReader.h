@@ -26,7 +26,8 @@ public:
 
     const QString &failure() const { return m_failure; }
     std::uint64_t count() const;
-    // The entry's name and kind, or nothing with failure set.
+    // The entry's name and kind, or nothing with failure set, also for a name that is not valid UTF-8
+    // (code page 437 names, the ZIP rule without the UTF-8 flag, come as UTF-8).
     std::optional<Entry> entry(std::uint64_t index, QString &failure) const;
     // Writes the entry's content whole into out, checked against the size the archive gives.
     [[nodiscard]] QString extract(std::uint64_t index, QIODevice &out) const;

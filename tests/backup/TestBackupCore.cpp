@@ -47,6 +47,31 @@ void makeArchive(const QString &path, const QStringList &names)
     QCOMPARE(zip_close(archive), 0);
 }
 
+// An archive whose entry names are these bytes as they are, each entry holding its own name; with
+// utf8Flag every entry claims a UTF-8 name, as bit 11 of its general purpose flags says.
+bool makeRawArchive(const QString &path, const QByteArrayList &names, bool utf8Flag)
+{
+    int error = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive)
+        return false;
+    for (const QByteArray &name : names) {
+        zip_source_t *source = zip_source_buffer(archive, name.constData(), zip_uint64_t(name.size()), 0);
+        if (zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_RAW) < 0)
+            return false;
+    }
+    if (zip_close(archive) != 0)
+        return false;
+    QByteArray bytes = fileBytes(path);
+    const std::pair<QByteArray, int> headers[] = {{"PK\x03\x04", 6}, {"PK\x01\x02", 8}};
+    for (const auto &[signature, flagsAt] : headers) {
+        for (qsizetype at = bytes.indexOf(signature); utf8Flag && at >= 0; at = bytes.indexOf(signature, at + 1))
+            bytes[at + flagsAt + 1] = char(bytes[at + flagsAt + 1] | 0x08);
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 QString restore(const QString &dataFolder, const QStringList &chosen, QStringList *skipped = nullptr)
 {
     RestoreStaging staging(dataFolder);
@@ -91,6 +116,8 @@ private Q_SLOTS:
     void placesEntriesBelowTheDataFolderOnly();
     void refusesANameAsFileAndFolder_data();
     void refusesANameAsFileAndFolder();
+    void restoresEveryNameOrNothing_data();
+    void restoresEveryNameOrNothing();
     void keepsTimesAndGivesBackupsToTheOwnerOnly();
     void recoversAnInterruptedRestore_data();
     void recoversAnInterruptedRestore();
@@ -356,6 +383,41 @@ void TestBackupCore::refusesANameAsFileAndFolder()
     QCOMPARE(snapshot(m_data), before);
     QCOMPARE(QDir(m_data).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("2024rech.csv")});
+}
+
+void TestBackupCore::restoresEveryNameOrNothing_data()
+{
+    QTest::addColumn<QByteArrayList>("names");
+    QTest::addColumn<bool>("utf8Flag");
+    QTest::addColumn<QStringList>("restored");
+    QTest::addColumn<QString>("failure"); // after the archive's path
+    const QByteArrayList codePage{"a\xFF.txt", "a\xFE.txt", "b\x84.txt"};
+    // Without the flag a name is in code page 437 (ZIP's rule), where every byte is a character of its
+    // own: two names that differ in a byte stay two files.
+    QTest::newRow("code page 437") << codePage << false
+                                   << QStringList{u"a\u00A0.txt"_qs, u"a\u25A0.txt"_qs, u"b\u00E4.txt"_qs} << QString();
+    QTest::newRow("UTF-8 flag on bytes that are not UTF-8") << codePage << true << QStringList()
+                                                            << u"Das Archiv ist beschädigt"_qs;
+    // libzip passes overlong sequences as UTF-8; as text both names would be "a\uFFFD\uFFFD.txt".
+    QTest::newRow("overlong UTF-8") << QByteArrayList{"a\xC0\x80.txt", "a\xC0\x81.txt"} << false << QStringList()
+                                    << u"Der Name des Eintrags a\uFFFD\uFFFD.txt ist kein gültiger UTF-8-Text"_qs;
+}
+
+// All or nothing: each entry lands under its own name, or the archive is refused and nothing changes.
+void TestBackupCore::restoresEveryNameOrNothing()
+{
+    QFETCH(QByteArrayList, names);
+    QFETCH(bool, utf8Flag);
+    QFETCH(QStringList, restored);
+    QFETCH(QString, failure);
+    const QString archive = m_other + QStringLiteral("x.zip");
+    QVERIFY(makeRawArchive(archive, names, utf8Flag));
+    putFile(m_data, QStringLiteral("2024rech.csv"), "alt");
+    QMap<QString, QByteArray> expected = snapshot(m_data);
+    QCOMPARE(restore(m_data, {archive}), failure.isEmpty() ? failure : archive + QStringLiteral(": ") + failure);
+    for (qsizetype i = 0; i < restored.size(); ++i)
+        expected.insert(restored[i], names[i]);
+    QCOMPARE(snapshot(m_data), expected);
 }
 
 // A restore gives every file the time it was saved with, small ones too; the archive and the plain

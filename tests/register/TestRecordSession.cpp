@@ -174,6 +174,7 @@ void TestRecordSession::storesWhatTheFileCanHold_data()
     QTest::newRow("lone LF") << "a\nb" << QByteArray("a b") << QString();
     QTest::newRow("DEL and C1 controls") << u"a\u007Fb\u0081c\u009Fd"_qs << QByteArray("a b c d;") << QString();
     QTest::newRow("control before the value") << u"\u0085Strom"_qs << QByteArray("Strom;A;") << QString();
+    QTest::newRow("controls and blanks at both ends") << u"\u007F Strom \u009F"_qs << QByteArray("Strom;A;") << QString();
     QTest::newRow("beyond the code page")
         << u"Zahlung łő中"_qs << QByteArray()
         << u"Das Zeichen \"ł\" im Feld \"Artikel/Dienstleistung\" kann in der Datei nicht gespeichert werden. "
