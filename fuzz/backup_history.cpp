@@ -69,7 +69,8 @@ void checkSearch(const QString &text, const QString &term)
         if (hits.size() > text.size())
             break;
     }
-    FUZZ_CHECK(hits == occurrences(text, term), FuzzCheck::shown(term) + QStringLiteral(" in ") + FuzzCheck::shown(text));
+    FUZZ_CHECK(hits == occurrences(text, term),
+               FuzzCheck::shown(term) + QStringLiteral(" in ") + FuzzCheck::shown(text));
 }
 
 } // namespace
@@ -93,13 +94,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(BackupHistory::append(path, line).isEmpty(), path);
     const QStringList appended = readBack(path);
     FUZZ_CHECK(appended == before.lines + QStringList{line},
-               QStringLiteral("had ") + FuzzCheck::shown(before.lines) + QStringLiteral("\nreads ") + FuzzCheck::shown(appended));
+               QStringLiteral("had ") + FuzzCheck::shown(before.lines) + QStringLiteral("\nreads ")
+                   + FuzzCheck::shown(appended));
 
     const QStringList saved = TextFile::splitLines(input.text(2));
     const TextEncoding current = TextFile::decodeLines(*TextFile::readBytes(path)).encoding;
     FUZZ_CHECK(BackupHistory::write(path, saved, current).isEmpty(), path);
     const QStringList reread = readBack(path);
-    FUZZ_CHECK(reread == saved, QStringLiteral("saved ") + FuzzCheck::shown(saved) + QStringLiteral("\nreads ") + FuzzCheck::shown(reread));
+    FUZZ_CHECK(reread == saved,
+               QStringLiteral("saved ") + FuzzCheck::shown(saved) + QStringLiteral("\nreads ")
+                   + FuzzCheck::shown(reread));
 
     checkSearch(before.lines.join(u'\n'), input.text(3));
     return 0;

@@ -51,8 +51,9 @@ public:
             return;
         }
         const std::optional<TextLines> read = TextFile::readLines(list.path());
-        FUZZ_CHECK(read && read->lines == list.lines(), what + QStringLiteral(": list ") + FuzzCheck::shown(list.lines()) +
-                                                           QStringLiteral("\nfile ") + FuzzCheck::shown(read ? read->lines : QStringList()));
+        FUZZ_CHECK(read && read->lines == list.lines(),
+                   what + QStringLiteral(": list ") + FuzzCheck::shown(list.lines()) + QStringLiteral("\nfile ")
+                       + FuzzCheck::shown(read ? read->lines : QStringList()));
         QMap<QString, QByteArray> others = after;
         others.remove(m_listName);
         QMap<QString, QByteArray> othersBefore = before;
@@ -86,8 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString root = sandbox.fresh();
     const QString dataFolder = sandbox.folder(QStringLiteral("data"));
     sandbox.put(QStringLiteral("data/2024rech.csv"), "Jahr");
-    const bool nameable = DocumentKey::staysInFolder(key) && !key.contains(u'/') && key.toUtf8().size() < 200 &&
-        !std::any_of(key.cbegin(), key.cend(), [](QChar c) { return c.unicode() < 32; });
+    const bool nameable = DocumentKey::staysInFolder(key) && !key.contains(u'/') && key.toUtf8().size() < 200
+        && !std::any_of(key.cbegin(), key.cend(), [](QChar c) { return c.unicode() < 32; });
     if (nameable && !existing.isEmpty())
         sandbox.put(QStringLiteral("data/") + key + QStringLiteral(".dat"), existing);
     const QMap<QString, QByteArray> outside = FuzzSandbox::snapshot(root, QStringLiteral("data/"));

@@ -27,14 +27,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const bool folder = name.endsWith(u'/');
     const QStringList parts = (folder ? name.chopped(1) : name).split(u'/');
-    const bool refused = name.isEmpty() || name.startsWith(u'/') || parts.contains(QStringLiteral("..")) ||
-        parts.contains(QString());
+    const bool refused
+        = name.isEmpty() || name.startsWith(u'/') || parts.contains(QStringLiteral("..")) || parts.contains(QString());
     if (refused || folder) {
-        FUZZ_CHECK(!below, FuzzCheck::shown(name) + QStringLiteral(" lands at ") + FuzzCheck::shown(below.value_or(QString())));
+        FUZZ_CHECK(!below,
+                   FuzzCheck::shown(name) + QStringLiteral(" lands at ") + FuzzCheck::shown(below.value_or(QString())));
         return 0;
     }
     if (!parts.contains(QStringLiteral(".")))
-        FUZZ_CHECK(below == name, FuzzCheck::shown(name) + QStringLiteral(" lands at ") +
-                                      (below ? FuzzCheck::shown(*below) : QStringLiteral("nothing")));
+        FUZZ_CHECK(below == name,
+                   FuzzCheck::shown(name) + QStringLiteral(" lands at ")
+                       + (below ? FuzzCheck::shown(*below) : QStringLiteral("nothing")));
     return 0;
 }

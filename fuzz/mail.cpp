@@ -25,8 +25,8 @@ QString cleaned(const QString &text)
 bool isClient(const QString &program)
 {
     const QString name = program.mid(program.lastIndexOf(u'/') + 1);
-    return name.compare(QLatin1String("thunderbird"), Qt::CaseInsensitive) == 0 ||
-        name.compare(QLatin1String("thunderbird.exe"), Qt::CaseInsensitive) == 0;
+    return name.compare(QLatin1String("thunderbird"), Qt::CaseInsensitive) == 0
+        || name.compare(QLatin1String("thunderbird.exe"), Qt::CaseInsensitive) == 0;
 }
 
 int hexValue(QChar c)
@@ -79,11 +79,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString bothValues = cleaned(address) + cleaned(number);
     const bool fits = !bothValues.contains(u',') && !bothValues.contains(u'\'') && !bothValues.contains(u'"');
     if (fits)
-        FUZZ_CHECK(compose == QStringLiteral("to=") + cleaned(address) + QStringLiteral(",subject=Rechnung ") + cleaned(number),
+        FUZZ_CHECK(compose
+                       == QStringLiteral("to=") + cleaned(address) + QStringLiteral(",subject=Rechnung ")
+                           + cleaned(number),
                    shownInput + QStringLiteral(" gave ") + FuzzCheck::shown(compose));
     else
         checkLink(compose, cleaned(address), QStringLiteral("Rechnung ") + cleaned(number));
 
-    checkLink(MailHandOff::mailtoLink(address, number), cleaned(address), QStringLiteral("Rechnung ") + FuzzText::blanked(number));
+    checkLink(MailHandOff::mailtoLink(address, number), cleaned(address),
+              QStringLiteral("Rechnung ") + FuzzText::blanked(number));
     return 0;
 }

@@ -40,8 +40,8 @@ bool isAsciiAlnum(QChar c)
 
 bool ibanForm(const QString &iban)
 {
-    return iban.size() >= 5 && iban.size() <= 34 && isAsciiLetter(iban[0]) && isAsciiLetter(iban[1]) &&
-        isAsciiDigit(iban[2]) && isAsciiDigit(iban[3]) && std::all_of(iban.cbegin(), iban.cend(), isAsciiAlnum);
+    return iban.size() >= 5 && iban.size() <= 34 && isAsciiLetter(iban[0]) && isAsciiLetter(iban[1])
+        && isAsciiDigit(iban[2]) && isAsciiDigit(iban[3]) && std::all_of(iban.cbegin(), iban.cend(), isAsciiAlnum);
 }
 
 // The number of ISO 7064 MOD 97-10: country and check digits to the end, letters as 10 to 35.
@@ -140,22 +140,31 @@ void checkPayload(const EpcPayload::Fields &fields)
     QStringList lines = EpcPayload::templateLines();
     EpcPayload::fill(lines, fields);
     const QString payload = EpcPayload::text(lines);
-    QStringList expected{QStringLiteral("BCD"), QStringLiteral("001"), QStringLiteral("1"), QStringLiteral("SCT"),
-                         fields.Bic, fields.Firma, fields.Iban, QStringLiteral("EUR") + epcAmount(fields.Betrag).value_or(QString()),
-                         QString(), QString(), fields.RechNr};
+    QStringList expected{QStringLiteral("BCD"),
+                         QStringLiteral("001"),
+                         QStringLiteral("1"),
+                         QStringLiteral("SCT"),
+                         fields.Bic,
+                         fields.Firma,
+                         fields.Iban,
+                         QStringLiteral("EUR") + epcAmount(fields.Betrag).value_or(QString()),
+                         QString(),
+                         QString(),
+                         fields.RechNr};
     if (!fields.Zusatz.isEmpty())
         expected.append(fields.Zusatz);
     const bool fits = payload.toUtf8().size() <= 331;
-    const bool valid = bicForm(fields.Bic) && characters(fields.Firma) <= 70 && ibanForm(fields.Iban) &&
-        ibanCheckDigits(fields.Iban) && epcAmount(fields.Betrag) && characters(fields.RechNr) <= 140 &&
-        characters(fields.Zusatz) <= 70 && fits;
+    const bool valid = bicForm(fields.Bic) && characters(fields.Firma) <= 70 && ibanForm(fields.Iban)
+        && ibanCheckDigits(fields.Iban) && epcAmount(fields.Betrag) && characters(fields.RechNr) <= 140
+        && characters(fields.Zusatz) <= 70 && fits;
     const QString problem = EpcPayload::problem(fields);
     FUZZ_CHECK(problem.isEmpty() == valid, shownFields(fields) + QStringLiteral(" problem: ") + problem);
     if (!valid)
         return;
     FUZZ_CHECK(payload == expected.join(u'\n') + u'\n', FuzzCheck::shown(payload));
     const QString withoutBreaks = QString(payload).remove(u'\n');
-    FUZZ_CHECK(std::none_of(withoutBreaks.cbegin(), withoutBreaks.cend(), FuzzText::isControl), FuzzCheck::shown(payload));
+    FUZZ_CHECK(std::none_of(withoutBreaks.cbegin(), withoutBreaks.cend(), FuzzText::isControl),
+               FuzzCheck::shown(payload));
 }
 
 } // namespace
@@ -168,11 +177,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     FUZZ_CHECK(Iban::hasValidForm(fields.Iban) == ibanForm(fields.Iban), FuzzCheck::shown(fields.Iban));
     if (ibanForm(fields.Iban))
-        FUZZ_CHECK(Iban::hasValidCheckDigits(fields.Iban) == ibanCheckDigits(fields.Iban), FuzzCheck::shown(fields.Iban));
+        FUZZ_CHECK(Iban::hasValidCheckDigits(fields.Iban) == ibanCheckDigits(fields.Iban),
+                   FuzzCheck::shown(fields.Iban));
     FUZZ_CHECK(EpcAmount::fromGerman(input.text(3)) == epcAmount(input.text(3)), FuzzCheck::shown(input.text(3)));
 
-    const bool complete = !fields.Iban.isEmpty() && !fields.Bic.isEmpty() && !fields.Firma.isEmpty() &&
-        !fields.RechNr.isEmpty() && !fields.Betrag.isEmpty();
+    const bool complete = !fields.Iban.isEmpty() && !fields.Bic.isEmpty() && !fields.Firma.isEmpty()
+        && !fields.RechNr.isEmpty() && !fields.Betrag.isEmpty();
     if (complete)
         checkPayload(fields);
     return 0;

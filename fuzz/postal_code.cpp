@@ -99,13 +99,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const QStringList expected = expectedEntries(linesOf(text), term);
     FUZZ_CHECK(result->entries == expected,
-               FuzzCheck::shown(term) + QStringLiteral("\nfound    ") + FuzzCheck::shown(result->entries) +
-                   QStringLiteral("\nexpected ") + FuzzCheck::shown(expected));
+               FuzzCheck::shown(term) + QStringLiteral("\nfound    ") + FuzzCheck::shown(result->entries)
+                   + QStringLiteral("\nexpected ") + FuzzCheck::shown(expected));
     for (qsizetype i = 0; i < result->entries.size(); ++i) {
         const QString &entry = result->entries[i];
         const PostalCodeSearch::TakeOver taken = PostalCodeSearch::takeOver(*result, i);
         if (result->found && !FuzzText::trimmed(entry).isEmpty())
-            FUZZ_CHECK(taken.postalCode == entry.left(5) && taken.town == FuzzText::trimmed(entry.mid(5)), FuzzCheck::shown(entry));
+            FUZZ_CHECK(taken.postalCode == entry.left(5) && taken.town == FuzzText::trimmed(entry.mid(5)),
+                       FuzzCheck::shown(entry));
         else if (!result->found && i == 1)
             FUZZ_CHECK(!taken.postalCode && taken.town == entry, FuzzCheck::shown(entry));
         else

@@ -38,17 +38,20 @@ namespace {
 // the failure report.
 class SilentView final : public RunView {
 public:
-    explicit SilentView(FuzzDialogs &dialogs) : m_dialogs(dialogs) {}
-    void showProgress(int) override {}
+    explicit SilentView(FuzzDialogs &dialogs)
+        : m_dialogs(dialogs)
+    {
+    }
+    void showProgress(int) override { }
     bool takeStopRequest() override { return false; }
-    void showFolders(const QString &, const QString &) override {}
-    void markSaved(int) override {}
-    void unmarkSaved(int, const QString &) override {}
-    void showSavedCount(int) override {}
-    void dropSavedRows() override {}
-    void showTarget(const QString &) override {}
-    void clearRows() override {}
-    void openFolder(const QString &) override {}
+    void showFolders(const QString &, const QString &) override { }
+    void markSaved(int) override { }
+    void unmarkSaved(int, const QString &) override { }
+    void showSavedCount(int) override { }
+    void dropSavedRows() override { }
+    void showTarget(const QString &) override { }
+    void clearRows() override { }
+    void openFolder(const QString &) override { }
     void showError(const QString &text) override { m_dialogs.notices.append(text); }
     void showInformation(const QString &text) override { m_dialogs.notices.append(text); }
     bool confirm(const QString &) override { return true; }
@@ -96,15 +99,15 @@ bool takenForUtf8(const QByteArray &bytes)
 // here, as names hold no control character.
 QString codePage437(const QByteArray &bytes)
 {
-    static const char16_t kHigh[] =
-    u"\u00C7\u00FC\u00E9\u00E2\u00E4\u00E0\u00E5\u00E7\u00EA\u00EB\u00E8\u00EF\u00EE\u00EC\u00C4\u00C5"
-    u"\u00C9\u00E6\u00C6\u00F4\u00F6\u00F2\u00FB\u00F9\u00FF\u00D6\u00DC\u00A2\u00A3\u00A5\u20A7\u0192"
-    u"\u00E1\u00ED\u00F3\u00FA\u00F1\u00D1\u00AA\u00BA\u00BF\u2310\u00AC\u00BD\u00BC\u00A1\u00AB\u00BB"
-    u"\u2591\u2592\u2593\u2502\u2524\u2561\u2562\u2556\u2555\u2563\u2551\u2557\u255D\u255C\u255B\u2510"
-    u"\u2514\u2534\u252C\u251C\u2500\u253C\u255E\u255F\u255A\u2554\u2569\u2566\u2560\u2550\u256C\u2567"
-    u"\u2568\u2564\u2565\u2559\u2558\u2552\u2553\u256B\u256A\u2518\u250C\u2588\u2584\u258C\u2590\u2580"
-    u"\u03B1\u00DF\u0393\u03C0\u03A3\u03C3\u00B5\u03C4\u03A6\u0398\u03A9\u03B4\u221E\u03C6\u03B5\u2229"
-    u"\u2261\u00B1\u2265\u2264\u2320\u2321\u00F7\u2248\u00B0\u2219\u00B7\u221A\u207F\u00B2\u25A0\u00A0";
+    static const char16_t kHigh[]
+        = u"\u00C7\u00FC\u00E9\u00E2\u00E4\u00E0\u00E5\u00E7\u00EA\u00EB\u00E8\u00EF\u00EE\u00EC\u00C4\u00C5"
+          u"\u00C9\u00E6\u00C6\u00F4\u00F6\u00F2\u00FB\u00F9\u00FF\u00D6\u00DC\u00A2\u00A3\u00A5\u20A7\u0192"
+          u"\u00E1\u00ED\u00F3\u00FA\u00F1\u00D1\u00AA\u00BA\u00BF\u2310\u00AC\u00BD\u00BC\u00A1\u00AB\u00BB"
+          u"\u2591\u2592\u2593\u2502\u2524\u2561\u2562\u2556\u2555\u2563\u2551\u2557\u255D\u255C\u255B\u2510"
+          u"\u2514\u2534\u252C\u251C\u2500\u253C\u255E\u255F\u255A\u2554\u2569\u2566\u2560\u2550\u256C\u2567"
+          u"\u2568\u2564\u2565\u2559\u2558\u2552\u2553\u256B\u256A\u2518\u250C\u2588\u2584\u258C\u2590\u2580"
+          u"\u03B1\u00DF\u0393\u03C0\u03A3\u03C3\u00B5\u03C4\u03A6\u0398\u03A9\u03B4\u221E\u03C6\u03B5\u2229"
+          u"\u2261\u00B1\u2265\u2264\u2320\u2321\u00F7\u2248\u00B0\u2219\u00B7\u221A\u207F\u00B2\u25A0\u00A0";
     QString text;
     for (const char byte : bytes) {
         const auto code = static_cast<unsigned char>(byte);
@@ -126,8 +129,10 @@ Kind kindOf(const QString &name, const Entry &entry)
         return Kind::Refused;
     if (entry.unreadable)
         return Kind::Unusual;
-    const bool overlong = std::any_of(parts.cbegin(), parts.cend(), [](const QString &p) { return p.toUtf8().size() > 255; });
-    if (entry.link || overlong || parts.contains(QStringLiteral(".")) || name == QLatin1String("tmp.acc") || name.size() > 1000)
+    const bool overlong
+        = std::any_of(parts.cbegin(), parts.cend(), [](const QString &p) { return p.toUtf8().size() > 255; });
+    if (entry.link || overlong || parts.contains(QStringLiteral(".")) || name == QLatin1String("tmp.acc")
+        || name.size() > 1000)
         return Kind::Unusual;
     return Kind::Ordinary;
 }
@@ -153,8 +158,8 @@ bool clashesWithData(const QString &name)
     const QString path = pathOf(name);
     const bool folderEntry = name.endsWith(u'/');
     const QString top = path.section(u'/', 0, 0);
-    return top == QLatin1String("weg") || (top == QLatin1String("alt.txt") && (path != top || folderEntry)) ||
-        (path == QLatin1String("ordner") && !folderEntry) || (path == QLatin1String("ordner/f.txt") && folderEntry);
+    return top == QLatin1String("weg") || (top == QLatin1String("alt.txt") && (path != top || folderEntry))
+        || (path == QLatin1String("ordner") && !folderEntry) || (path == QLatin1String("ordner/f.txt") && folderEntry);
 }
 
 // What a snapshot says an entry is, without its permissions.
@@ -177,7 +182,8 @@ QString writeArchive(const QString &path, const Entries &entries)
             FUZZ_CHECK(zip_dir_add(archive, name, encoding) >= 0, key);
             continue;
         }
-        zip_source_t *source = zip_source_buffer(archive, value.content.constData(), zip_uint64_t(value.content.size()), 0);
+        zip_source_t *source
+            = zip_source_buffer(archive, value.content.constData(), zip_uint64_t(value.content.size()), 0);
         const zip_int64_t index = zip_file_add(archive, name, source, encoding);
         FUZZ_CHECK(index >= 0, key);
         if (value.link)
@@ -204,7 +210,8 @@ Entries entriesOf(const FuzzInput &input)
             continue;
         const Entry entry{input.field(i + 1), link, name, !isUtf8(name) && takenForUtf8(name)};
         const QString key = isUtf8(name) || entry.unreadable ? QString::fromUtf8(name) : codePage437(name);
-        const auto same = std::find_if(entries.begin(), entries.end(), [&key](const auto &e) { return e.first == key; });
+        const auto same
+            = std::find_if(entries.begin(), entries.end(), [&key](const auto &e) { return e.first == key; });
         if (same == entries.end())
             entries.append({key, entry});
         else
@@ -229,7 +236,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     sandbox.put(QStringLiteral("data/ordner/f.txt"), "f");
     sandbox.put(QStringLiteral("draussen/bleibt.txt"), "bleibt");
     FUZZ_CHECK(QFile::link(root + QStringLiteral("draussen"), dataFolder + QStringLiteral("weg")), root);
-    const QString archive = writeArchive(sandbox.folder(QStringLiteral("sicherung")) + QStringLiteral("rech.zip"), entries);
+    const QString archive
+        = writeArchive(sandbox.folder(QStringLiteral("sicherung")) + QStringLiteral("rech.zip"), entries);
 
     bool ordinary = true;
     bool clash = false;
@@ -243,7 +251,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         unreadable = unreadable || entry.unreadable;
         names.append(name);
         for (const auto &[other, otherEntry] : entries) {
-            if (isOrdinary && !name.endsWith(u'/') && other.startsWith(name + u'/') && kindOf(other, otherEntry) == Kind::Ordinary)
+            if (isOrdinary && !name.endsWith(u'/') && other.startsWith(name + u'/')
+                && kindOf(other, otherEntry) == Kind::Ordinary)
                 conflict = true;
         }
     }
@@ -258,15 +267,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QMap<QString, QByteArray> dataAfter = FuzzSandbox::snapshot(dataFolder);
     const QString shownNames = FuzzCheck::shown(names);
 
-    FUZZ_CHECK(outsideAfter == outsideBefore, shownNames + u'\n' + FuzzSandbox::difference(outsideBefore, outsideAfter));
+    FUZZ_CHECK(outsideAfter == outsideBefore,
+               shownNames + u'\n' + FuzzSandbox::difference(outsideBefore, outsideAfter));
     if (!restored) {
         FUZZ_CHECK(dataAfter == dataBefore, shownNames + u'\n' + FuzzSandbox::difference(dataBefore, dataAfter));
-        FUZZ_CHECK(!ordinary || conflict || clash, shownNames + QStringLiteral(" not restored: ") + dialogs.notices.join(u'\n'));
+        FUZZ_CHECK(!ordinary || conflict || clash,
+                   shownNames + QStringLiteral(" not restored: ") + dialogs.notices.join(u'\n'));
         return 0;
     }
     FUZZ_CHECK(!unreadable, shownNames + QStringLiteral(" restored though a name is no valid UTF-8"));
-    FUZZ_CHECK(!conflict, shownNames + QStringLiteral(" restored though a file name is a folder of another entry:\n") +
-                              FuzzSandbox::difference(dataBefore, dataAfter));
+    FUZZ_CHECK(!conflict,
+               shownNames + QStringLiteral(" restored though a file name is a folder of another entry:\n")
+                   + FuzzSandbox::difference(dataBefore, dataAfter));
     QMap<QString, QByteArray> expected = dataBefore;
     for (const auto &[name, entry] : entries) {
         if (kindOf(name, entry) != Kind::Ordinary || clashesWithData(name))
@@ -283,13 +295,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
         if (!folderEntry) {
             FUZZ_CHECK(typeAndContent(dataAfter.value(path)) == "file " + entry.content,
-                       shownNames + QStringLiteral(" restored, but not ") + FuzzCheck::shown(path) + u'\n' +
-                           FuzzSandbox::difference(dataBefore, dataAfter));
+                       shownNames + QStringLiteral(" restored, but not ") + FuzzCheck::shown(path) + u'\n'
+                           + FuzzSandbox::difference(dataBefore, dataAfter));
             expected.insert(path, dataAfter.value(path));
         }
     }
     for (auto it = dataAfter.cbegin(); it != dataAfter.cend(); ++it)
-        FUZZ_CHECK(!typeAndContent(it.value()).startsWith("link ") || it.key() == QLatin1String("weg"), shownNames + QStringLiteral(" made a link ") + it.key());
+        FUZZ_CHECK(!typeAndContent(it.value()).startsWith("link ") || it.key() == QLatin1String("weg"),
+                   shownNames + QStringLiteral(" made a link ") + it.key());
     if (ordinary && !clash)
         FUZZ_CHECK(dataAfter == expected, shownNames + u'\n' + FuzzSandbox::difference(expected, dataAfter));
     return 0;

@@ -53,8 +53,9 @@ void checkLoadedTwice(const QString &path)
     const SettingsFile::Loaded first = file.loadForMainWindow();
     const QByteArray afterFirst = bytesOf(path);
     const SettingsFile::Loaded second = file.loadForMainWindow();
-    FUZZ_CHECK(second.lines == first.lines, QStringLiteral("first ") + FuzzCheck::shown(first.lines) +
-                                                 QStringLiteral("\nsecond ") + FuzzCheck::shown(second.lines));
+    FUZZ_CHECK(second.lines == first.lines,
+               QStringLiteral("first ") + FuzzCheck::shown(first.lines) + QStringLiteral("\nsecond ")
+                   + FuzzCheck::shown(second.lines));
     FUZZ_CHECK(bytesOf(path) == afterFirst, QString::fromLatin1(afterFirst.toHex()));
 }
 
@@ -67,8 +68,9 @@ void checkSaved(const QString &path, const QStringList &lines)
     for (int i = 0; i < lines.size(); ++i)
         expected.append(asStored(lines[i], i >= 7));
     const QStringList loaded = file.loadForMainWindow().lines;
-    FUZZ_CHECK(loaded == expected, QStringLiteral("saved ") + FuzzCheck::shown(lines) + QStringLiteral("\nloaded ") +
-                                       FuzzCheck::shown(loaded));
+    FUZZ_CHECK(loaded == expected,
+               QStringLiteral("saved ") + FuzzCheck::shown(lines) + QStringLiteral("\nloaded ")
+                   + FuzzCheck::shown(loaded));
 
     const QString line9 = lines[8] + QStringLiteral(" 9");
     FUZZ_CHECK(file.saveForSettingsWindow(lines, line9).isEmpty(), path);
@@ -78,7 +80,8 @@ void checkSaved(const QString &path, const QStringList &lines)
     settingsExpected[8] = asStored(line9, true);
     const QStringList settingsLoaded = file.loadForSettingsWindow().lines;
     FUZZ_CHECK(settingsLoaded == settingsExpected,
-               QStringLiteral("saved ") + FuzzCheck::shown(lines) + QStringLiteral("\nloaded ") + FuzzCheck::shown(settingsLoaded));
+               QStringLiteral("saved ") + FuzzCheck::shown(lines) + QStringLiteral("\nloaded ")
+                   + FuzzCheck::shown(settingsLoaded));
 }
 
 } // namespace

@@ -25,8 +25,8 @@ void checkFileHoldsList(const RecordSession &session, const char *change)
 {
     const std::optional<TextLines> read = TextFile::readLines(session.path());
     FUZZ_CHECK(read && read->lines == session.lines(),
-               QLatin1String(change) + QStringLiteral(": list ") + FuzzCheck::shown(session.lines()) +
-                   QStringLiteral("\nfile ") + FuzzCheck::shown(read ? read->lines : QStringList()));
+               QLatin1String(change) + QStringLiteral(": list ") + FuzzCheck::shown(session.lines())
+                   + QStringLiteral("\nfile ") + FuzzCheck::shown(read ? read->lines : QStringList()));
     RecordSession fresh;
     fresh.setPath(session.path());
     FUZZ_CHECK(fresh.load().done() && fresh.lines() == session.lines(), QLatin1String(change));

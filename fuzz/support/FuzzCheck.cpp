@@ -6,7 +6,8 @@
 
 void FuzzCheck::fail(const char *property, const char *file, int line, const QString &detail)
 {
-    std::fprintf(stderr, "\n==== property broken at %s:%d: %s\n%s\n", file, line, property, detail.toUtf8().constData());
+    std::fprintf(stderr, "\n==== property broken at %s:%d: %s\n%s\n", file, line, property,
+                 detail.toUtf8().constData());
     std::fflush(stderr);
     std::abort();
 }

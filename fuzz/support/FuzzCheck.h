@@ -12,8 +12,8 @@ public:
     static QString shown(const QStringList &lines);
 };
 
-#define FUZZ_CHECK(condition, detail)                                                                        \
-    do {                                                                                                     \
-        if (!(condition))                                                                                    \
-            FuzzCheck::fail(#condition, __FILE__, __LINE__, (detail));                                       \
+#define FUZZ_CHECK(condition, detail)                                                                                  \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            FuzzCheck::fail(#condition, __FILE__, __LINE__, (detail));                                                 \
     } while (false)

@@ -1,6 +1,5 @@
 #include "FuzzInput.h"
 
-
 FuzzInput::FuzzInput(const std::uint8_t *data, std::size_t size)
     : m_bytes(reinterpret_cast<const char *>(data), qsizetype(size))
 {

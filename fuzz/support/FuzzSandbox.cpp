@@ -21,7 +21,8 @@ QString FuzzSandbox::fresh()
     while (it.hasNext()) {
         const QFileInfo entry(it.next());
         if (entry.isDir() && !entry.isSymLink())
-            QFile::setPermissions(entry.filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(entry.filePath(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
     QDir(root).removeRecursively();
     FUZZ_CHECK(QDir().mkpath(root), root);
@@ -80,8 +81,8 @@ QString FuzzSandbox::difference(const QMap<QString, QByteArray> &before, const Q
     }
     for (auto it = after.cbegin(); it != after.cend(); ++it) {
         if (!before.contains(it.key()))
-            lines.append(QStringLiteral("new: ") + FuzzCheck::shown(it.key()) + QLatin1Char(' ') +
-                         FuzzCheck::shown(QString::fromUtf8(it.value().left(80))));
+            lines.append(QStringLiteral("new: ") + FuzzCheck::shown(it.key()) + QLatin1Char(' ')
+                         + FuzzCheck::shown(QString::fromUtf8(it.value().left(80))));
     }
     return lines.join(QLatin1Char('\n'));
 }
