@@ -3,6 +3,9 @@
 #include "EInvoicePictures.h"
 #include "MainWindowDriver.h"
 #include "NamedChild.h"
+#include "backup/TFormBackup.h"
+#include "backup/TFormHistory.h"
+#include "backup/TFormRestInf.h"
 #include "documents/TFormDocs.h"
 #include "documents/TFormFInfo.h"
 #include "payments/TFormQR.h"
@@ -23,20 +26,6 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
-
-namespace {
-
-// The backup window, found among the program's windows as the desktop lists them.
-TFormBackup &backupWindow()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *backup = qobject_cast<TFormBackup *>(window))
-            return *backup;
-    }
-    qFatal("no backup window");
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -89,7 +78,10 @@ int main(int argc, char *argv[])
     }
     pictureOfNextWindow(QStringLiteral("/about.png"));
     app.choose("Info1");
-    BackupPictures::save(doubles, backupWindow(), app.main(), folder);
+    TFormHistory history;
+    TFormRestInf restoreInformation(app.main());
+    TFormBackup backup(history, restoreInformation);
+    BackupPictures::save(doubles, backup, app.main(), folder);
     EInvoicePictures::save(folder);
 
     TFormFrage prompt;
