@@ -18,7 +18,9 @@
 #include "settings/SettingsReport.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
+#include <QPixmap>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -245,14 +247,22 @@ void TFormLizenz::TimerAdsTimer()
 {
     if (ui->Image1->isVisible()) {
         ui->Image1->hide();
-        ui->Image2->show();
+        showPicture(*ui->Image2, QStringLiteral(":/pictures/side2.png"));
     } else if (ui->Image2->isVisible()) {
         ui->Image2->hide();
-        ui->Image3->show();
+        showPicture(*ui->Image3, QStringLiteral(":/pictures/side3.png"));
     } else {
         ui->Image3->hide();
         ui->Image1->show();
     }
+}
+
+// The first picture is all the start shows; the others are read when their turn first comes.
+void TFormLizenz::showPicture(QLabel &label, const QString &picture)
+{
+    if (label.pixmap().isNull())
+        label.setPixmap(QPixmap(picture));
+    label.show();
 }
 
 void TFormLizenz::ToolButton1Click()

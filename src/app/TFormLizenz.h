@@ -48,6 +48,7 @@ protected:
 
 private:
     void TimerAdsTimer();
+    static void showPicture(QLabel &label, const QString &picture);
     void ToolButton1Click();
     void Beenden1Click();
     void HelpKey();
