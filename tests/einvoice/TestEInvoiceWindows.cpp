@@ -1,5 +1,6 @@
 #include "EInvoicePdfs.h"
 #include "MainWindowDriver.h"
+#include "RecordLine.h"
 #include "documents/DocumentKey.h"
 #include "documents/TFormFInfo.h"
 #include "register/RecordEditor.h"
@@ -36,7 +37,7 @@ QByteArray ciiInvoice()
 
 const QString kGiroCode = u"BCD\n002\n1\nSCT\n\nStadtwerke Musterstadt\nDE02120300000000202051\nEUR49.9\n\n\nAbschlag Mai 2024"_s;
 
-const QString kExisting = MainWindowDriver::record({{F::Name, u"Altbestand"_s}, {F::Email, u"a@b.de"_s}});
+const QString kExisting = RecordLine::of({{F::Name, u"Altbestand"_s}, {F::Email, u"a@b.de"_s}});
 
 QPushButton &button(QDialog &window, const char *name)
 {

@@ -18,8 +18,6 @@ public:
     // start(records) writes the year file in this encoding.
     explicit MainWindowDriver(RecordLine::Encoding yearFileEncoding = RecordLine::Encoding::Utf8WithBom);
 
-    static QString record(const RecordLine::Fields &fields) { return RecordLine::of(fields); }
-
     WindowDoubles doubles;
 
     void putYearFile(const QByteArray &bytes) const;
