@@ -3,8 +3,8 @@
 #include <functional>
 #include <memory>
 
-// A window the first picture does not need, made the first time it is wanted, so the start shows the
-// main window without building every other window first.
+// A window the first picture does not need (or a command over one), made the first time it is wanted,
+// so the start shows the main window without building every other window first.
 template <typename Window>
 class OnFirstUse {
 public:
