@@ -170,6 +170,16 @@ FileReplace::StepsMaker &stepsMaker()
     return maker;
 }
 
+// One rename and the sync of the folder that makes it last; flags as renameat2 takes them.
+QString renamed(const QString &from, const QString &to, unsigned int flags)
+{
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, target.constData(), flags) != 0)
+        return reasonOf(errno);
+    syncFolderOf(target);
+    return {};
+}
+
 } // namespace
 
 QString FileReplace::replace(const QString &path, const std::function<QString(QIODevice &)> &fill,
@@ -200,20 +210,12 @@ QString FileReplace::replace(const QString &path, const QByteArray &bytes, const
 
 QString FileReplace::move(const QString &from, const QString &to)
 {
-    const QByteArray target = QFile::encodeName(to);
-    if (std::rename(QFile::encodeName(from).constData(), target.constData()) != 0)
-        return reasonOf(errno);
-    syncFolderOf(target);
-    return {};
+    return renamed(from, to, 0);
 }
 
 QString FileReplace::moveToNewName(const QString &from, const QString &to)
 {
-    const QByteArray target = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) != 0)
-        return reasonOf(errno);
-    syncFolderOf(target);
-    return {};
+    return renamed(from, to, RENAME_NOREPLACE);
 }
 
 QString FileReplace::moveInto(const QString &complete, const QString &target, const Options &options)
